@@ -1,0 +1,17 @@
+# Creates the program's database from the schema and the demo catalogue, but only
+# when it does not exist yet: the file may hold the user's favourites and agenda.
+if(EXISTS "${OUT}")
+  return()
+endif()
+find_program(SQLITE3 sqlite3 REQUIRED)
+get_filename_component(dir "${OUT}" DIRECTORY)
+file(MAKE_DIRECTORY "${dir}")
+set(tmp "${OUT}.new")
+file(REMOVE "${tmp}")
+execute_process(COMMAND ${SQLITE3} -bail "${tmp}" ".read ${SCHEMA}" RESULT_VARIABLE rc1)
+execute_process(COMMAND ${SQLITE3} -bail "${tmp}" ".read ${DEMO}" RESULT_VARIABLE rc2)
+if(NOT rc1 EQUAL 0 OR NOT rc2 EQUAL 0)
+  file(REMOVE "${tmp}")
+  message(FATAL_ERROR "Could not build ${OUT}")
+endif()
+file(RENAME "${tmp}" "${OUT}")

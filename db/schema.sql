@@ -1,0 +1,52 @@
+-- Tarvenor 2007 database: the catalogue (Acte, noutati, read by the program)
+-- and the user's own tables (favourites, history, agenda, event types).
+-- Text compares without regard to letter case, as the statements expect.
+PRAGMA journal_mode = WAL;
+
+CREATE TABLE Acte (
+  ID               integer PRIMARY KEY,
+  Titlu            text NOT NULL DEFAULT '' COLLATE NOCASE,
+  An               text NOT NULL DEFAULT '' COLLATE NOCASE,
+  DataAparitie     text NOT NULL DEFAULT '' COLLATE NOCASE,
+  Monitoruloficial text NOT NULL DEFAULT '' COLLATE NOCASE,
+  Emitent          text NOT NULL DEFAULT '' COLLATE NOCASE,
+  Tipact           text NOT NULL DEFAULT '' COLLATE NOCASE,
+  Continut         text NOT NULL DEFAULT '' COLLATE NOCASE,
+  nract            text NOT NULL DEFAULT '' COLLATE NOCASE
+);
+CREATE INDEX Acte_Tipact ON Acte (Tipact);
+CREATE INDEX Acte_nract ON Acte (nract);
+CREATE INDEX Acte_DataAparitie ON Acte (DataAparitie);
+CREATE INDEX Acte_Monitoruloficial ON Acte (Monitoruloficial);
+CREATE INDEX Acte_Emitent ON Acte (Emitent);
+
+CREATE TABLE noutati (
+  id    integer PRIMARY KEY,
+  titlu text NOT NULL DEFAULT '' COLLATE NOCASE,
+  link  integer NOT NULL DEFAULT 0
+);
+
+CREATE TABLE legi_favorite (
+  id      integer PRIMARY KEY AUTOINCREMENT,
+  id_acte integer NOT NULL
+);
+
+CREATE TABLE ultimele_legi (
+  id      integer PRIMARY KEY AUTOINCREMENT,
+  id_acte integer NOT NULL
+);
+
+CREATE TABLE tip_eveniment (
+  id           integer PRIMARY KEY AUTOINCREMENT,
+  tipeveniment text NOT NULL DEFAULT '' COLLATE NOCASE
+);
+CREATE INDEX tip_eveniment_nume ON tip_eveniment (tipeveniment);
+
+CREATE TABLE agenda (
+  id           integer PRIMARY KEY AUTOINCREMENT,
+  data         text NOT NULL DEFAULT '' COLLATE NOCASE,
+  ora          text NOT NULL DEFAULT '' COLLATE NOCASE,
+  coment       text NOT NULL DEFAULT '' COLLATE NOCASE,
+  tipeveniment integer NOT NULL
+);
+CREATE INDEX agenda_data ON agenda (data);

@@ -1,0 +1,7 @@
+#include "catalogue/RecentActs.h"
+
+#include "ui/AppContext.h"
+
+void RecentActs::LoadRecentActs()
+{
+}

@@ -1,0 +1,138 @@
+#include "store/Connection.h"
+
+#include "store/JetPattern.h"
+#include "store/SqlDialect.h"
+#include "store/StoreError.h"
+#include "store/modDB.h"
+
+#include <QFile>
+#include <sqlite3.h>
+#include <sys/stat.h>
+
+namespace {
+
+constexpr size_t kMaxIdleStatements = 48;
+constexpr int kBusyTimeoutMs = 3000;
+
+void jetLike(sqlite3_context* ctx, int argc, sqlite3_value** argv)
+{
+    if (argc != 2 || sqlite3_value_type(argv[0]) == SQLITE_NULL || sqlite3_value_type(argv[1]) == SQLITE_NULL) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    auto* pattern = static_cast<JetPattern*>(sqlite3_get_auxdata(ctx, 1));
+    if (!pattern) {
+        const auto* p = static_cast<const char16_t*>(sqlite3_value_text16(argv[1]));
+        const int bytes = sqlite3_value_bytes16(argv[1]);
+        pattern = new JetPattern(QString::fromUtf16(p, bytes / 2));
+        sqlite3_set_auxdata(ctx, 1, pattern, [](void* x) { delete static_cast<JetPattern*>(x); });
+        pattern = static_cast<JetPattern*>(sqlite3_get_auxdata(ctx, 1));
+        if (!pattern) {
+            sqlite3_result_error_nomem(ctx);
+            return;
+        }
+    }
+    const auto* v = static_cast<const char16_t*>(sqlite3_value_text16(argv[0]));
+    const int vbytes = sqlite3_value_bytes16(argv[0]);
+    sqlite3_result_int(ctx, pattern->matches(QStringView(v, vbytes / 2)) ? 1 : 0);
+}
+
+bool fileIdentity(const QString& path, unsigned long long& dev, unsigned long long& ino)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode))
+        return false;
+    dev = st.st_dev;
+    ino = st.st_ino;
+    return true;
+}
+
+} // namespace
+
+Connection::Connection(const QString& path) : m_path(path)
+{
+    if (!fileIdentity(path, m_device, m_inode))
+        throw StoreError(QStringLiteral("Baza de date nu poate fi deschisa: fisierul %1 lipseste.").arg(path),
+                         SQLITE_CANTOPEN);
+    // Never create: a missing database is a failure the user must see.
+    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &m_db,
+                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString msg = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QString();
+        sqlite3_close_v2(m_db);
+        m_db = nullptr;
+        throw StoreError(describeStoreFailure(rc, msg), rc);
+    }
+    sqlite3_extended_result_codes(m_db, 0);
+    sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
+    // Reading the header here turns a damaged file into an opening failure.
+    char* err = nullptr;
+    int prc = sqlite3_exec(m_db, "PRAGMA synchronous=FULL; SELECT count(*) FROM sqlite_master;", nullptr, nullptr, &err);
+    if (prc != SQLITE_OK) {
+        const QString msg = err ? QString::fromUtf8(err) : QString::fromUtf8(sqlite3_errmsg(m_db));
+        sqlite3_free(err);
+        sqlite3_close_v2(m_db);
+        m_db = nullptr;
+        throw StoreError(describeStoreFailure(prc, msg), prc);
+    }
+    sqlite3_create_function_v2(m_db, SqlDialect::kJetLikeFunction, 2, SQLITE_UTF16 | SQLITE_DETERMINISTIC, nullptr,
+                               jetLike, nullptr, nullptr, nullptr);
+}
+
+Connection::~Connection()
+{
+    for (auto& entry : m_idle)
+        for (sqlite3_stmt* s : entry.second)
+            sqlite3_finalize(s);
+    sqlite3_close_v2(m_db);
+}
+
+bool Connection::stillValid() const
+{
+    unsigned long long dev = 0, ino = 0;
+    return fileIdentity(m_path, dev, ino) && dev == m_device && ino == m_inode;
+}
+
+sqlite3_stmt* Connection::checkout(const QByteArray& sql)
+{
+    auto it = m_idle.find(sql);
+    if (it != m_idle.end() && !it->second.empty()) {
+        sqlite3_stmt* s = it->second.back();
+        it->second.pop_back();
+        --m_idleCount;
+        return s;
+    }
+    sqlite3_stmt* stmt = nullptr;
+    const char* tail = nullptr;
+    const int rc = sqlite3_prepare_v3(m_db, sql.constData(), int(sql.size()), SQLITE_PREPARE_PERSISTENT, &stmt, &tail);
+    if (rc != SQLITE_OK) {
+        sqlite3_finalize(stmt);
+        throw StoreError(describeStoreFailure(rc, QString::fromUtf8(sqlite3_errmsg(m_db))), rc);
+    }
+    if (!stmt)
+        throw StoreError(QStringLiteral("Instructiune goala."));
+    if (tail && *tail) {
+        // The dialect layer already refuses this; the engine is asked too.
+        for (const char* p = tail; *p; ++p) {
+            if (!(*p == ' ' || *p == '\t' || *p == '\n' || *p == '\r' || *p == ';')) {
+                sqlite3_finalize(stmt);
+                throw StoreError(QStringLiteral("Instructiune refuzata: textul contine mai multe instructiuni."));
+            }
+        }
+    }
+    return stmt;
+}
+
+void Connection::giveBack(sqlite3_stmt* stmt)
+{
+    if (!stmt)
+        return;
+    sqlite3_reset(stmt);
+    sqlite3_clear_bindings(stmt);
+    if (m_idleCount >= kMaxIdleStatements) {
+        sqlite3_finalize(stmt);
+        return;
+    }
+    m_idle[QByteArray(sqlite3_sql(stmt))].push_back(stmt);
+    ++m_idleCount;
+}

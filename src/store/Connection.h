@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <map>
+#include <vector>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+// One open SQLite connection to the program's database file, with a small
+// cache of prepared statements (the per-act queries repeat the same shape).
+class Connection {
+public:
+    // Throws StoreError when the file cannot be opened as a database.
+    explicit Connection(const QString& path);
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    sqlite3* handle() const { return m_db; }
+    const QString& path() const { return m_path; }
+
+    // True while the file on disk is still the one this connection opened.
+    bool stillValid() const;
+
+    // A prepared statement for the text, from the cache when there is one idle.
+    sqlite3_stmt* checkout(const QByteArray& sql);
+    // Gives a statement back after use; it is reset and kept for reuse.
+    void giveBack(sqlite3_stmt* stmt);
+
+private:
+    QString m_path;
+    sqlite3* m_db = nullptr;
+    unsigned long long m_device = 0;
+    unsigned long long m_inode = 0;
+    std::map<QByteArray, std::vector<sqlite3_stmt*>> m_idle;
+    size_t m_idleCount = 0;
+};

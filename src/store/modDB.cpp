@@ -1,0 +1,170 @@
+#include "store/modDB.h"
+
+#include "store/Connection.h"
+#include "store/SqlDialect.h"
+
+#include <QDir>
+#include <sqlite3.h>
+
+QString describeStoreFailure(int code, const QString& engineMessage)
+{
+    QString what;
+    switch (code & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        what = QStringLiteral("Baza de date este blocata de alt program. Inchideti-l si incercati din nou.");
+        break;
+    case SQLITE_READONLY:
+        what = QStringLiteral("Baza de date poate fi doar citita; modificarea nu a fost salvata.");
+        break;
+    case SQLITE_CANTOPEN:
+        what = QStringLiteral("Baza de date nu poate fi deschisa.");
+        break;
+    case SQLITE_NOTADB:
+    case SQLITE_CORRUPT:
+        what = QStringLiteral("Fisierul bazei de date este deteriorat.");
+        break;
+    case SQLITE_FULL:
+        what = QStringLiteral("Discul este plin; modificarea nu a fost salvata.");
+        break;
+    case SQLITE_IOERR:
+        what = QStringLiteral("Eroare de citire sau scriere a bazei de date.");
+        break;
+    case SQLITE_PERM:
+    case SQLITE_AUTH:
+        what = QStringLiteral("Accesul la baza de date nu este permis.");
+        break;
+    default:
+        what = QStringLiteral("Eroare la baza de date.");
+    }
+    if (engineMessage.isEmpty())
+        return what;
+    return what + QStringLiteral(" (") + engineMessage + QStringLiteral(")");
+}
+
+modDB::modDB(const QString& programDir)
+    : m_path(QDir(programDir).filePath(QStringLiteral("db/database.sqlite")))
+{
+}
+
+modDB::~modDB()
+{
+    m_rs.reset();
+}
+
+std::shared_ptr<Connection> modDB::connection()
+{
+    // The file is looked at on every call: a replaced, restored or removed
+    // database is noticed at once, as if it were opened afresh each time.
+    if (m_db && (!sqlite3_get_autocommit(m_db->handle()) || m_db->stillValid()))
+        return m_db;
+    auto fresh = std::make_shared<Connection>(m_path); // throws; m_db is kept then
+    m_db = fresh;
+    return m_db;
+}
+
+void modDB::dropConnectionAfter(int code)
+{
+    switch (code & 0xff) {
+    case SQLITE_NOTADB:
+    case SQLITE_CORRUPT:
+    case SQLITE_IOERR:
+    case SQLITE_CANTOPEN:
+    case SQLITE_READONLY:
+        // Reopen next time, so that a repaired file works without a restart.
+        if (m_db && sqlite3_get_autocommit(m_db->handle()))
+            m_db.reset();
+        break;
+    default:
+        break;
+    }
+}
+
+namespace {
+
+void bindAll(sqlite3_stmt* stmt, const std::vector<SqlDialect::Param>& params)
+{
+    int i = 1;
+    for (const auto& p : params) {
+        if (const auto* s = std::get_if<QString>(&p))
+            sqlite3_bind_text16(stmt, i, s->utf16(), int(s->size() * 2), SQLITE_TRANSIENT);
+        else
+            sqlite3_bind_int64(stmt, i, std::get<qint64>(p));
+        ++i;
+    }
+}
+
+} // namespace
+
+void modDB::RunSql(const QString& statement, bool isQuery)
+{
+    ++m_calls;
+    const SqlDialect::Statement st = SqlDialect::translate(statement);
+    std::shared_ptr<Connection> conn = connection();
+    sqlite3_stmt* stmt = nullptr;
+    try {
+        stmt = conn->checkout(st.sql);
+    } catch (const StoreError& e) {
+        dropConnectionAfter(e.engineCode());
+        throw;
+    }
+    if (sqlite3_bind_parameter_count(stmt) != int(st.params.size())) {
+        conn->giveBack(stmt);
+        throw StoreError(QStringLiteral("Instructiune invalida."));
+    }
+    bindAll(stmt, st.params);
+    if (isQuery && sqlite3_stmt_readonly(stmt) == 0) {
+        conn->giveBack(stmt);
+        throw StoreError(QStringLiteral("Instructiunea nu este o interogare."));
+    }
+    const int rc = sqlite3_step(stmt);
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE) {
+        const QString msg = QString::fromUtf8(sqlite3_errmsg(conn->handle()));
+        conn->giveBack(stmt);
+        dropConnectionAfter(rc);
+        throw StoreError(describeStoreFailure(rc, msg), rc);
+    }
+    if (!isQuery) {
+        conn->giveBack(stmt);
+        return;
+    }
+    // Replace the cursor only now that the query has run.
+    auto rs = std::make_unique<Recordset>(conn, stmt, rc == SQLITE_DONE);
+    m_rs = std::move(rs);
+}
+
+Recordset& modDB::CurrentRs()
+{
+    if (!m_rs)
+        throw StoreError(QStringLiteral("Nu exista niciun rezultat."));
+    return *m_rs;
+}
+
+sqlite3* modDB::CurrentDb() const
+{
+    return m_db ? m_db->handle() : nullptr;
+}
+
+modDB::Transaction::Transaction(modDB& db) : m_db(db)
+{
+    m_db.RunSql(QStringLiteral("BEGIN IMMEDIATE"), false);
+    m_open = true;
+}
+
+modDB::Transaction::~Transaction()
+{
+    if (!m_open)
+        return;
+    try {
+        m_db.RunSql(QStringLiteral("ROLLBACK"), false);
+    } catch (const StoreError&) {
+        // The engine rolls back by itself when the connection goes.
+        m_db.m_db.reset();
+    }
+}
+
+void modDB::Transaction::commit()
+{
+    m_db.RunSql(QStringLiteral("COMMIT"), false);
+    m_open = false;
+}

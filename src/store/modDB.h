@@ -1,0 +1,62 @@
+#pragma once
+
+#include "store/Recordset.h"
+#include "store/StoreError.h"
+
+#include <QString>
+#include <memory>
+
+struct sqlite3;
+class Connection;
+
+// The only way into the database. Each window owns one: it knows the program
+// folder, the connection of the last call (CurrentDb) and the cursor of the
+// last successful query (CurrentRs).
+class modDB {
+public:
+    explicit modDB(const QString& programDir);
+    ~modDB();
+    modDB(const modDB&) = delete;
+    modDB& operator=(const modDB&) = delete;
+
+    // Runs one statement text. A query replaces CurrentRs; a statement leaves it
+    // alone. Throws StoreError with a message for the user; on failure the
+    // shared objects keep what they held and nothing is half-written.
+    void RunSql(const QString& statement, bool isQuery);
+
+    // The cursor of the last successful query; throws StoreError before any.
+    Recordset& CurrentRs();
+    bool hasCurrentRs() const { return m_rs != nullptr; }
+    sqlite3* CurrentDb() const;
+
+    QString databasePath() const { return m_path; }
+
+    // Groups statements so that they land all together or not at all.
+    class Transaction {
+    public:
+        explicit Transaction(modDB& db);
+        ~Transaction();
+        void commit();
+        Transaction(const Transaction&) = delete;
+        Transaction& operator=(const Transaction&) = delete;
+
+    private:
+        modDB& m_db;
+        bool m_open = false;
+    };
+
+    // Number of RunSql calls so far (benchmarks and tests count queries).
+    long long callCount() const { return m_calls; }
+
+private:
+    std::shared_ptr<Connection> connection();
+    void dropConnectionAfter(int code);
+
+    QString m_path;
+    std::shared_ptr<Connection> m_db;
+    std::unique_ptr<Recordset> m_rs;
+    long long m_calls = 0;
+};
+
+// Romanian text for an engine failure, with the engine's own words appended.
+QString describeStoreFailure(int code, const QString& engineMessage);

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "ui/Controls.h"
+#include "ui/Dialogs.h"
+#include "ui/WindowState.h"
+#include "ui/controls/ShortDate.h"
+
+#include <QDate>
+#include <QString>
+
+class modDB;
+class QWidget;
+
+// What every subsystem of the window works with: its controls, its state, the
+// store, the dialogs, the program folder and the calendar.
+struct AppContext {
+    Controls& ui;
+    WindowState& state;
+    modDB& db;
+    QWidget* window;
+    QString programDir;
+    Dialogs* dialogs = nullptr;
+    ShortDate dates;
+    QDate fixedToday; // tests fix "today"; invalid means the system clock
+
+    QDate today() const { return fixedToday.isValid() ? fixedToday : QDate::currentDate(); }
+    void message(const QString& text) const { dialogs->message(window, text); }
+};

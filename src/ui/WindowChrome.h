@@ -1,0 +1,21 @@
+#pragma once
+
+struct AppContext;
+
+// The borderless window's own chrome: dragging by the title strip, minimising
+// and ending the program.
+class WindowChrome {
+public:
+    explicit WindowChrome(AppContext& ctx) : m_ctx(ctx) {}
+
+    void Image2_MouseDown(int button, int shift, float x, float y);
+    void Image2_MouseMove(int button, int shift, float x, float y);
+    void Image2_MouseUp(int button, int shift, float x, float y);
+    void Label27_Click();
+    void Label29_Click();
+
+private:
+    void moveWindow(float x, float y);
+
+    AppContext& m_ctx;
+};
