@@ -25,7 +25,7 @@
 
 #include <exception>
 
-Form1::Form1(const QString& programDir, QWidget* parent)
+Form1::Form1(const QString& programDir, QWidget* parent, Dialogs* dialogs)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       m_db(std::make_unique<modDB>(programDir)),
       m_ownDialogs(std::make_unique<ModalDialogs>())
@@ -34,7 +34,7 @@ Form1::Form1(const QString& programDir, QWidget* parent)
     setWindowTitle(QString::fromLatin1(kAppTitle));
     setFixedSize(803, 602);
 
-    m_ctx = std::make_unique<AppContext>(AppContext{m_ui, *this, *m_db, this, programDir, m_ownDialogs.get(), ShortDate(), QDate()});
+    m_ctx = std::make_unique<AppContext>(AppContext{m_ui, *this, *m_db, this, programDir, dialogs ? dialogs : m_ownDialogs.get(), ShortDate(), QDate()});
 
     Layout::buildWindow(this, m_ui);
 

@@ -29,7 +29,7 @@ class Templates;
 class Form1 : public QWidget, public WindowState {
     Q_OBJECT
 public:
-    explicit Form1(const QString& programDir, QWidget* parent = nullptr);
+    explicit Form1(const QString& programDir, QWidget* parent = nullptr, Dialogs* dialogs = nullptr);
     ~Form1() override;
 
     // Tests fix the calendar and the regional short-date form.
