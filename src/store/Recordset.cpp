@@ -1,6 +1,7 @@
 #include "store/Recordset.h"
 
 #include "store/Connection.h"
+#include "store/TextEncoding.h"
 #include "store/modDB.h"
 
 #include <sqlite3.h>
@@ -16,7 +17,52 @@ Recordset::Recordset(std::shared_ptr<Connection> connection, sqlite3_stmt* stmt,
 
 Recordset::~Recordset()
 {
+    if (m_stmt)
+        m_connection->giveBack(m_stmt);
+}
+
+namespace {
+
+QVariant columnValue(sqlite3_stmt* stmt, int c)
+{
+    switch (sqlite3_column_type(stmt, c)) {
+    case SQLITE_NULL:
+        return QVariant();
+    case SQLITE_INTEGER:
+        return QVariant(qlonglong(sqlite3_column_int64(stmt, c)));
+    case SQLITE_FLOAT:
+        return QVariant(sqlite3_column_double(stmt, c));
+    default: {
+        const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
+        return QVariant(QString::fromUtf8(p, sqlite3_column_bytes(stmt, c)));
+    }
+    }
+}
+
+} // namespace
+
+void Recordset::buffer()
+{
+    if (m_buffered)
+        return;
+    const int n = columnCount();
+    int rc = m_atEnd ? SQLITE_DONE : SQLITE_ROW;
+    while (rc == SQLITE_ROW) {
+        for (int c = 0; c < n; ++c)
+            m_rows.push_back(columnValue(m_stmt, c));
+        rc = sqlite3_step(m_stmt);
+    }
+    // A read failure here ends the rows early, as the walk itself would have.
     m_connection->giveBack(m_stmt);
+    m_stmt = nullptr;
+    m_buffered = true;
+    m_cursor = 0;
+    m_atEnd = m_rows.empty() || n == 0;
+}
+
+QVariant Recordset::bufferedValue(int c) const
+{
+    return m_rows[m_cursor + size_t(c)];
 }
 
 int Recordset::column(const QString& name) const
@@ -33,18 +79,7 @@ QVariant Recordset::Fields(const QString& name) const
     const int c = column(name);
     if (m_atEnd)
         throw StoreError(QStringLiteral("Nu exista inregistrarea ceruta."));
-    switch (sqlite3_column_type(m_stmt, c)) {
-    case SQLITE_NULL:
-        return QVariant();
-    case SQLITE_INTEGER:
-        return QVariant(qlonglong(sqlite3_column_int64(m_stmt, c)));
-    case SQLITE_FLOAT:
-        return QVariant(sqlite3_column_double(m_stmt, c));
-    default: {
-        const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, c));
-        return QVariant(QString::fromUtf8(p, sqlite3_column_bytes(m_stmt, c)));
-    }
-    }
+    return m_buffered ? bufferedValue(c) : columnValue(m_stmt, c);
 }
 
 QString Recordset::Text(const QString& name) const
@@ -52,14 +87,21 @@ QString Recordset::Text(const QString& name) const
     const int c = column(name);
     if (m_atEnd)
         throw StoreError(QStringLiteral("Nu exista inregistrarea ceruta."));
+    if (m_buffered)
+        return bufferedValue(c).toString();
     const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, c));
-    return p ? QString::fromUtf8(p, sqlite3_column_bytes(m_stmt, c)) : QString();
+    return TextEncoding::fromStoreUtf8(p, sqlite3_column_bytes(m_stmt, c));
 }
 
 void Recordset::MoveNext()
 {
     if (m_atEnd)
         throw StoreError(QStringLiteral("Nu exista inregistrarea ceruta."));
+    if (m_buffered) {
+        m_cursor += size_t(columnCount());
+        m_atEnd = m_cursor >= m_rows.size();
+        return;
+    }
     const int rc = sqlite3_step(m_stmt);
     if (rc == SQLITE_ROW)
         return;

@@ -28,11 +28,21 @@ public:
 
     int columnCount() const { return int(m_names.size()); }
 
+    // Reads the rows not yet walked into memory and lets go of the engine's
+    // statement. A cursor left half-walked would otherwise pin an old snapshot
+    // of the file: later queries would not see other programs' writes, and
+    // writes would fail as busy.
+    void buffer();
+
 private:
     int column(const QString& name) const;
+    QVariant bufferedValue(int column) const;
 
     std::shared_ptr<Connection> m_connection;
     sqlite3_stmt* m_stmt;
     bool m_atEnd;
     std::vector<QString> m_names; // case-folded column names
+    bool m_buffered = false;
+    std::vector<QVariant> m_rows; // buffered rows, row after row
+    size_t m_cursor = 0;          // first value of the current buffered row
 };

@@ -4,6 +4,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 
 QString messageLines(const QString& text)
@@ -47,4 +48,39 @@ QString ModalDialogs::saveFile(QWidget* parent, const QString& caption, const QS
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
+}
+
+namespace {
+
+class DialogProgress final : public Progress {
+public:
+    DialogProgress(QWidget* parent, const QString& label)
+        : m_dialog(label, QStringLiteral("Renunta"), 0, 100, parent)
+    {
+        m_dialog.setWindowTitle(QString::fromLatin1(kAppTitle));
+        m_dialog.setWindowModality(Qt::WindowModal);
+        m_dialog.setMinimumDuration(400);
+        m_dialog.setAutoClose(false);
+        m_dialog.setAutoReset(false);
+        m_dialog.setValue(0);
+    }
+
+    bool step(qint64 done, qint64 total) override
+    {
+        // A modal progress dialog processes events in setValue, so the
+        // window repaints and the cancel button answers.
+        const int percent = total > 0 ? int(done * 100 / total) : 100;
+        m_dialog.setValue(qBound(0, percent, 100));
+        return !m_dialog.wasCanceled();
+    }
+
+private:
+    QProgressDialog m_dialog;
+};
+
+} // namespace
+
+std::unique_ptr<Progress> Dialogs::startProgress(QWidget* parent, const QString& label)
+{
+    return std::make_unique<DialogProgress>(parent, label);
 }

@@ -3,7 +3,17 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 class QWidget;
+
+// A long piece of work shown with a percentage and a cancel button.
+class Progress {
+public:
+    virtual ~Progress() = default;
+    // Shows how far the work is; false once the user asked to stop.
+    virtual bool step(qint64 done, qint64 total) = 0;
+};
 
 // The modal questions the window asks. The program uses ModalDialogs; tests
 // replace it to answer and to record what was shown.
@@ -19,6 +29,8 @@ public:
     // A file to save; empty when cancelled.
     virtual QString saveFile(QWidget* parent, const QString& caption, const QString& suggestedPath,
                              const QString& filter) = 0;
+    // Progress of a long task; it shows itself only when the task takes more than a moment.
+    virtual std::unique_ptr<Progress> startProgress(QWidget* parent, const QString& label);
 };
 
 class ModalDialogs final : public Dialogs {

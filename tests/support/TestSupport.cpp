@@ -96,6 +96,29 @@ long long TempProgram::count(const QString& table) const
     return scalar(QStringLiteral("select count(*) from ") + table).toLongLong();
 }
 
+namespace {
+
+class RecordingProgress final : public Progress {
+public:
+    explicit RecordingProgress(RecordingDialogs& owner) : m_owner(owner) {}
+    bool step(qint64, qint64) override
+    {
+        const int n = m_owner.progressSteps++;
+        return m_owner.cancelAtStep < 0 || n < m_owner.cancelAtStep;
+    }
+
+private:
+    RecordingDialogs& m_owner;
+};
+
+} // namespace
+
+std::unique_ptr<Progress> RecordingDialogs::startProgress(QWidget*, const QString& label)
+{
+    progressLabels << label;
+    return std::make_unique<RecordingProgress>(*this);
+}
+
 bool RecordingDialogs::question(QWidget*, const QString& text)
 {
     questions << text;

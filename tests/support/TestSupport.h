@@ -40,6 +40,7 @@ public:
     std::deque<bool> answers; // empty: "no"
     QString fileToOpen;
     QString fileToSave;
+    QString lastSuggestedPath; // what the last save dialog offered
     int openCalls = 0;
     int saveCalls = 0;
 
@@ -50,11 +51,19 @@ public:
         ++openCalls;
         return fileToOpen;
     }
-    QString saveFile(QWidget*, const QString&, const QString&, const QString&) override
+    QString saveFile(QWidget*, const QString&, const QString& suggestedPath, const QString&) override
     {
         ++saveCalls;
+        lastSuggestedPath = suggestedPath;
         return fileToSave;
     }
+
+    // Progress of long work: the labels shown, the steps reported, and the
+    // step at which the user presses cancel (-1: never).
+    QStringList progressLabels;
+    int progressSteps = 0;
+    int cancelAtStep = -1;
+    std::unique_ptr<Progress> startProgress(QWidget*, const QString& label) override;
 };
 
 // A real window on a temporary program folder, with recorded dialogs.
