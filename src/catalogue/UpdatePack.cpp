@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QFile>
+#include <QStringDecoder>
 
 #include <zlib.h>
 
@@ -183,19 +184,22 @@ private:
         if (peek() == QLatin1Char('\'')) {
             advance();
             QString text;
+            // Copy whole runs between quotes: a body may be megabytes long.
             for (;;) {
-                if (atEnd())
+                const qsizetype quote = m_s.indexOf(QLatin1Char('\''), m_pos);
+                if (quote < 0)
                     refuse(line, QStringLiteral("text neincheiat (lipseste apostroful de inchidere)"));
-                const QChar c = peek();
-                if (c == QLatin1Char('\'')) {
-                    advance();
-                    if (peek() != QLatin1Char('\''))
-                        break;
-                }
-                if (c.unicode() == 0)
-                    refuse(m_line, QStringLiteral("textul contine caracterul nul"));
-                text += m_s[m_pos];
-                advance();
+                const QStringView run = QStringView(m_s).mid(m_pos, quote - m_pos);
+                if (run.contains(QChar(0)))
+                    refuse(m_line + int(run.left(run.indexOf(QChar(0))).count(QLatin1Char('\n'))),
+                           QStringLiteral("textul contine caracterul nul"));
+                m_line += int(run.count(QLatin1Char('\n')));
+                text += run;
+                m_pos = int(quote) + 1;
+                if (peek() != QLatin1Char('\''))
+                    break;
+                text += QLatin1Char('\''); // a doubled quote stands for one
+                ++m_pos;
             }
             v.text = text;
             return v;
@@ -275,9 +279,11 @@ private:
     int m_line = 1;
 };
 
-QString quotedText(const QString& value)
+void appendQuoted(QString& out, const QString& value)
 {
-    return QLatin1Char('\'') + SqlLiteral::text(value) + QLatin1Char('\'');
+    out += QLatin1Char('\'');
+    out += SqlLiteral::text(value);
+    out += QLatin1Char('\'');
 }
 
 // Length of a valid UTF-8 sequence starting at s[i], or 0.
@@ -314,21 +320,33 @@ int utf8SequenceLength(const unsigned char* s, qsizetype i, qsizetype n)
 
 QByteArray readFile(const QString& path)
 {
-    const QByteArray name = QFile::encodeName(path);
-    gzFile file = gzopen(name.constData(), "rb"); // reads plain files as they are
+    QFile plain(path);
+    if (!plain.open(QIODevice::ReadOnly))
+        refuse(0, QStringLiteral("fisierul \"%1\" nu poate fi deschis").arg(path));
+    if (!plain.peek(2).startsWith("\x1f\x8b")) {
+        const QByteArray bytes = plain.readAll();
+        if (plain.error() != QFile::NoError)
+            refuse(0, QStringLiteral("fisierul \"%1\" nu poate fi citit").arg(path));
+        return bytes;
+    }
+    plain.close();
+    gzFile file = gzopen(QFile::encodeName(path).constData(), "rb");
     if (!file)
         refuse(0, QStringLiteral("fisierul \"%1\" nu poate fi deschis").arg(path));
+    gzbuffer(file, 1 << 20);
     QByteArray bytes;
-    char buffer[1 << 16];
+    const int chunk = 1 << 22;
     for (;;) {
-        const int got = gzread(file, buffer, sizeof buffer);
+        const qsizetype at = bytes.size();
+        bytes.resize(at + chunk);
+        const int got = gzread(file, bytes.data() + at, chunk);
         if (got < 0) {
             gzclose(file);
-            refuse(0, QStringLiteral("fisierul este deteriorat si nu poate fi citit"));
+            refuse(0, QStringLiteral("fisierul comprimat este deteriorat"));
         }
+        bytes.resize(at + got);
         if (got == 0)
             break;
-        bytes.append(buffer, got);
     }
     int error = Z_OK;
     gzerror(file, &error);
@@ -340,6 +358,14 @@ QByteArray readFile(const QString& path)
 
 QString decode(const QByteArray& bytes)
 {
+    QByteArrayView view(bytes);
+    if (view.startsWith("\xEF\xBB\xBF"))
+        view = view.sliced(3);
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = decoder(view);
+    if (!decoder.hasError())
+        return text;
+    // Find the line of the first fault to tell the user.
     const auto* s = reinterpret_cast<const unsigned char*>(bytes.constData());
     const qsizetype n = bytes.size();
     int line = 1;
@@ -351,10 +377,7 @@ QString decode(const QByteArray& bytes)
             refuse(line, QStringLiteral("textul nu este scris in UTF-8"));
         i += len;
     }
-    QByteArrayView view(bytes);
-    if (view.startsWith("\xEF\xBB\xBF"))
-        view = view.sliced(3);
-    return QString::fromUtf8(view);
+    refuse(0, QStringLiteral("textul nu este scris in UTF-8"));
 }
 
 Pack parse(const QString& text)
@@ -364,21 +387,29 @@ Pack parse(const QString& text)
 
 QString actStatement(const Act& a)
 {
-    return QStringLiteral("INSERT INTO Acte (ID, Titlu, An, DataAparitie,Monitoruloficial,Emitent,Tipact,Continut,nract) "
-                          "VALUES (") +
-           QString::number(a.id) + QStringLiteral(", ") +
-           QStringList{quotedText(a.titlu), quotedText(a.an), quotedText(a.dataAparitie),
-                       quotedText(a.monitoruloficial), quotedText(a.emitent), quotedText(a.tipact),
-                       quotedText(a.continut), quotedText(a.nract)}
-               .join(QStringLiteral(", ")) +
-           QStringLiteral(")");
+    const QString* texts[] = {&a.titlu,  &a.an,      &a.dataAparitie, &a.monitoruloficial,
+                              &a.emitent, &a.tipact, &a.continut,     &a.nract};
+    QString out = QStringLiteral("INSERT INTO Acte (ID, Titlu, An, DataAparitie,Monitoruloficial,Emitent,Tipact,"
+                                 "Continut,nract) VALUES (");
+    qsizetype size = out.size() + 40;
+    for (const QString* t : texts)
+        size += t->size() + 4;
+    out.reserve(size);
+    out += QString::number(a.id);
+    for (const QString* t : texts) {
+        out += QStringLiteral(", ");
+        appendQuoted(out, *t);
+    }
+    out += QLatin1Char(')');
+    return out;
 }
 
 QString newsStatement(const News& n)
 {
-    return QStringLiteral("INSERT INTO noutati (id, titlu, link) VALUES (") + QString::number(n.id) +
-           QStringLiteral(", ") + quotedText(n.titlu) + QStringLiteral(", ") + QString::number(n.link) +
-           QStringLiteral(")");
+    QString out = QStringLiteral("INSERT INTO noutati (id, titlu, link) VALUES (") + QString::number(n.id) +
+                  QStringLiteral(", ");
+    appendQuoted(out, n.titlu);
+    return out + QStringLiteral(", ") + QString::number(n.link) + QLatin1Char(')');
 }
 
 bool writeFile(const QString& path, const QByteArray& utf8)

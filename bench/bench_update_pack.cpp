@@ -1,0 +1,121 @@
+// Applying a 20,000-act update pack through the window, against the engine
+// executing the same inserts in one transaction.
+//   bench_update_pack [--acts N]
+// The pack is written by tools/make_update_pack from a synthetic catalogue.
+
+#include "SyntheticCatalogue.h"
+
+#include "catalogue/UpdatePack.h"
+#include "ui/Dialogs.h"
+#include "ui/Form1.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace {
+
+class QuietDialogs final : public Dialogs {
+public:
+    QString last;
+    void message(QWidget*, const QString& text) override { last = text; }
+    bool question(QWidget*, const QString&) override { return false; }
+    QString openFile(QWidget*, const QString&, const QString&) override { return {}; }
+    QString saveFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+};
+
+// An empty catalogue made from the schema, as a program folder.
+QString emptyProgram(const QString& root, const char* name)
+{
+    const QString dir = root + QLatin1Char('/') + QLatin1String(name);
+    QDir().mkpath(dir + QStringLiteral("/db"));
+    synthetic::Options none;
+    none.acts = 0;
+    none.news = 0;
+    synthetic::makeCatalogue((dir + QStringLiteral("/db/database.sqlite")).toStdString(), TARVENOR_SCHEMA_PATH, none);
+    return dir;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    int acts = 20000;
+    const QStringList args = app.arguments();
+    for (int i = 1; i + 1 < args.size(); ++i)
+        if (args[i] == QLatin1String("--acts"))
+            acts = args[++i].toInt();
+
+    QTemporaryDir tmp;
+    const QString source = tmp.filePath(QStringLiteral("source.sqlite"));
+    synthetic::Options options;
+    options.acts = acts;
+    options.news = 50;
+    options.seed = 31;
+    synthetic::makeCatalogue(source.toStdString(), TARVENOR_SCHEMA_PATH, options);
+    const QString pack = tmp.filePath(QStringLiteral("pack.sql"));
+    const QString tool = QCoreApplication::applicationDirPath() + QStringLiteral("/../tools/make_update_pack");
+    if (QProcess::execute(tool, {source, pack, QStringLiteral("--name"), QStringLiteral("bench")}) != 0) {
+        std::fprintf(stderr, "make_update_pack failed (%s)\n", qPrintable(tool));
+        return 1;
+    }
+    QFile packFile(pack);
+    packFile.open(QIODevice::ReadOnly);
+    const QByteArray packText = packFile.readAll();
+
+    // Baseline: the engine runs the pack's own inserts in one transaction.
+    const QString bareDir = emptyProgram(tmp.path(), "bare");
+    sqlite3* db = nullptr;
+    sqlite3_open((bareDir + QStringLiteral("/db/database.sqlite")).toUtf8().constData(), &db);
+    sqlite3_exec(db, "PRAGMA synchronous=FULL", nullptr, nullptr, nullptr);
+    QElapsedTimer timer;
+    timer.start();
+    const QByteArray script = "BEGIN;\n" + packText + "\nCOMMIT;";
+    char* error = nullptr;
+    if (sqlite3_exec(db, script.constData(), nullptr, nullptr, &error) != SQLITE_OK) {
+        std::fprintf(stderr, "baseline failed: %s\n", error ? error : "?");
+        return 1;
+    }
+    const double bareMs = double(timer.nsecsElapsed()) / 1e6;
+    sqlite3_close(db);
+
+    const QString ourDir = emptyProgram(tmp.path(), "ours");
+    QuietDialogs dialogs;
+    Form1 form(ourDir, nullptr, &dialogs);
+    timer.restart();
+    form.ImportUpdatePack(pack);
+    const double ourMs = double(timer.nsecsElapsed()) / 1e6;
+
+    // Where the time goes: reading, checking, building the statements.
+    timer.restart();
+    const QByteArray bytes = UpdatePack::readFile(pack);
+    const double readMs = double(timer.nsecsElapsed()) / 1e6;
+    timer.restart();
+    const QString text = UpdatePack::decode(bytes);
+    const double decodeMs = double(timer.nsecsElapsed()) / 1e6;
+    timer.restart();
+    const UpdatePack::Pack parsed = UpdatePack::parse(text);
+    const double parseMs = double(timer.nsecsElapsed()) / 1e6;
+    timer.restart();
+    qsizetype statementChars = 0;
+    for (const auto& a : parsed.acts)
+        statementChars += UpdatePack::actStatement(a).size();
+    const double buildMs = double(timer.nsecsElapsed()) / 1e6;
+    std::printf("phases: read %.0f ms, decode %.0f ms, parse %.0f ms, statement texts %.0f ms (%lld chars)\n", readMs,
+                decodeMs, parseMs, buildMs, (long long)statementChars);
+
+    std::printf("pack: %d acts, %.1f MB of text (%s)\n", acts, double(packText.size()) / 1e6,
+                qPrintable(QFileInfo(pack).fileName()));
+    std::printf("window says: %s\n", qPrintable(dialogs.last));
+    std::printf("sqlite3 inserts in one transaction: %8.1f ms\n", bareMs);
+    std::printf("ImportUpdatePack (read, check, apply): %8.1f ms\n", ourMs);
+    std::printf("ratio: %.2f (target <= 1.5)\n", ourMs / bareMs);
+    return 0;
+}
