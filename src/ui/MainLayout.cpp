@@ -18,10 +18,10 @@ ClickLabel* viewerButton(QWidget* form, const QString& name, const QString& capt
     return b;
 }
 
-MouseArea* menuEntry(QWidget* form, const QString& name, int left)
+MouseArea* menuEntry(QWidget* form, const QString& name, int index)
 {
     auto* m = new MouseArea(name, form);
-    m->setGeometry(Twips::rect(left, 600, 1095, 1095));
+    m->setGeometry(Twips::rect(kMenuLefts[index], kMenuTop, kMenuSize, kMenuSize));
     m->setCursor(Qt::PointingHandCursor);
     return m;
 }
@@ -30,12 +30,12 @@ MouseArea* menuEntry(QWidget* form, const QString& name, int left)
 
 void buildWindow(QWidget* form, Controls& ui)
 {
-    ui.Cautare = menuEntry(form, QStringLiteral("Cautare"), 1320);
-    ui.LegiCons = menuEntry(form, QStringLiteral("LegiCons"), 3120);
-    ui.LegiFav = menuEntry(form, QStringLiteral("LegiFav"), 4920);
-    ui.Agenda = menuEntry(form, QStringLiteral("Agenda"), 6720);
-    ui.Contracte = menuEntry(form, QStringLiteral("Contracte"), 8520);
-    ui.Update = menuEntry(form, QStringLiteral("Update"), 10400);
+    ui.Cautare = menuEntry(form, QStringLiteral("Cautare"), 0);
+    ui.LegiCons = menuEntry(form, QStringLiteral("LegiCons"), 1);
+    ui.LegiFav = menuEntry(form, QStringLiteral("LegiFav"), 2);
+    ui.Agenda = menuEntry(form, QStringLiteral("Agenda"), 3);
+    ui.Contracte = menuEntry(form, QStringLiteral("Contracte"), 4);
+    ui.Update = menuEntry(form, QStringLiteral("Update"), 5);
 
     ui.Label23 = new QLabel(QStringLiteral("Tarvenor 2007"), form);
     ui.Label23->setObjectName(QStringLiteral("Label23"));
@@ -44,7 +44,7 @@ void buildWindow(QWidget* form, Controls& ui)
     ui.Label23->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
     ui.Label23->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
     ui.Image2 = new MouseArea(QStringLiteral("Image2"), form);
-    ui.Image2->setGeometry(Twips::rect(1560, 0, 10335, 375));
+    ui.Image2->setGeometry(Twips::rect(1560, 0, 10335, kTitleStripHeight));
     ui.Label27 = new ClickLabel(QStringLiteral("Label27"), QStringLiteral("X"), form);
     ui.Label27->setGeometry(Twips::rect(120, 80, 135, 200));
     ui.Label27->setToolTip(QStringLiteral("Inchidere Program"));

@@ -2,6 +2,8 @@
 
 #include "ui/AppContext.h"
 
+#include <QString>
+
 namespace {
 
 void hide(std::initializer_list<QWidget*> ws)
@@ -122,4 +124,73 @@ void Navigation::deftip_Click()
 {
     m_ctx.ui.tippev->clear();
     m_ctx.ui.Frame4->show();
+}
+
+void Navigation::openActViewerFromList(const QString& title)
+{
+    Controls& u = m_ctx.ui;
+    hide({u.List4});
+    show({u.Label12});
+    hide({u.Frame1, u.List3});
+    u.Label11->setText(title);
+}
+
+void Navigation::openActViewerFromNews()
+{
+    Controls& u = m_ctx.ui;
+    show({u.Label12});
+    hide({u.Frame1, u.List3, u.List4});
+}
+
+void Navigation::showActViewer()
+{
+    Controls& u = m_ctx.ui;
+    hide({u.List1});
+    show({u.textlege, u.Inapoi, u.Fav});
+}
+
+void Navigation::openTemplateViewer(const QString& name)
+{
+    Controls& u = m_ctx.ui;
+    hide({u.List4});
+    show({u.textlege, u.Label12});
+    hide({u.Frame1});
+    u.Label11->setText(name);
+    hide({u.List1});
+    show({u.textlege, u.inapoi2});
+    hide({u.List3});
+}
+
+void Navigation::showEventPanelForAdding()
+{
+    Controls& u = m_ctx.ui;
+    show({u.Frame3});
+    hide({u.modif});
+}
+
+void Navigation::showEventPanelForEditing()
+{
+    Controls& u = m_ctx.ui;
+    show({u.Frame3});
+    show({u.modif});
+}
+
+void Navigation::showAgendaPanel()
+{
+    m_ctx.ui.Frame2->show();
+}
+
+void Navigation::closeEventPanel()
+{
+    m_ctx.ui.Frame3->hide();
+}
+
+void Navigation::hideModifyButton()
+{
+    m_ctx.ui.modif->hide();
+}
+
+void Navigation::closeTypePanel()
+{
+    m_ctx.ui.Frame4->hide();
 }

@@ -2,15 +2,32 @@
 
 #include "ui/controls/Twips.h"
 
+#include <QFontMetricsF>
+
 namespace Layout {
 
-QLabel* fieldLabel(QWidget* parent, const QString& name, const QString& caption, int l, int t, int w, int h)
+void fitCaption(QLabel* label, int margin)
+{
+    // Tahoma is a narrow face; its stand-in is narrowed and, where a caption
+    // would still be cut off at its fixed width, set a little smaller.
+    QFont f = label->font();
+    if (f.family().compare(QLatin1String("Tahoma"), Qt::CaseInsensitive) == 0)
+        return;
+    f.setStretch(QFont::SemiCondensed);
+    const qreal room = label->width() - margin;
+    while (f.pointSizeF() > 7.0 && QFontMetricsF(f).horizontalAdvance(label->text()) > room)
+        f.setPointSizeF(f.pointSizeF() - 0.25);
+    label->setFont(f);
+}
+
+QLabel* fieldLabel(QWidget* parent, const QString& name, const QString& caption, int l, int t, int w, int h, bool bold)
 {
     auto* label = new QLabel(caption, parent);
     label->setObjectName(name);
     label->setGeometry(Twips::rect(l, t, w, h));
-    label->setFont(uiFont(QStringLiteral("Tahoma"), 11.25));
+    label->setFont(uiFont(QStringLiteral("Tahoma"), 11.25, bold));
     label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    fitCaption(label);
     return label;
 }
 
@@ -49,8 +66,7 @@ QFrame* panel(QWidget* parent, const QString& name, int l, int t, int w, int h)
 void buildSearchPanel(Controls& ui)
 {
     QFrame* f = ui.Frame1;
-    ui.Label2 = fieldLabel(f, QStringLiteral("Label2"), QStringLiteral("Cautare:"), 120, 200, 975, 255);
-    ui.Label2->setFont(uiFont(QStringLiteral("Tahoma"), 11.25, true));
+    ui.Label2 = fieldLabel(f, QStringLiteral("Label2"), QStringLiteral("Cautare:"), 120, 200, 975, 255, true);
     ui.Label4 = fieldLabel(f, QStringLiteral("Label4"), QStringLiteral("Tip Act:"), 240, 600, 855, 255);
     ui.tipact = new ComboBox(QStringLiteral("tipact"), false, f);
     ui.tipact->setGeometry(Twips::rect(1320, 600, 3615, 315));
@@ -80,9 +96,13 @@ void buildSearchPanel(Controls& ui)
     ui.cuvcheie = textBox(f, QStringLiteral("cuvcheie"), 1800, 1560, 8175, 285);
     ui.Label1 = panelButton(f, QStringLiteral("Label1"), QStringLiteral("CAUTA!"), 9120, 1880, 855, 255);
     ui.Label1->setFont(uiFont(QStringLiteral("Tahoma"), 11.25, true));
+    fitCaption(ui.Label1, 6);
 
     for (ComboBox* c : {ui.tipact, ui.zi, ui.luna, ui.anull, ui.emitent})
         c->setFont(uiFont(QStringLiteral("Verdana"), 8.25));
+    // The date boxes are narrow: a slim drop button leaves room for "aaaa".
+    for (ComboBox* c : {ui.zi, ui.luna, ui.anull})
+        c->setStyleSheet(QStringLiteral("QComboBox { padding: 0px 0px 0px 2px; } QComboBox::drop-down { width: 12px; }"));
 
     const char* types[] = {"- Orice Tip Act -", "lege", "decret", "ordonanta de urgenta", "hotarare", "ordin",
                            "decizie", "regulament", "norma metodologica", "acord", "rectificare"};
@@ -121,8 +141,7 @@ void buildAgendaPanels(QWidget* form, Controls& ui)
 {
     // Agenda panel: three equal day columns between the arrows.
     QFrame* f2 = ui.Frame2 = panel(form, QStringLiteral("Frame2"), 1560, 2400, 10095, 5295);
-    ui.Label14 = fieldLabel(f2, QStringLiteral("Label14"), QStringLiteral("Agenda:"), 120, 80, 1500, 300);
-    ui.Label14->setFont(uiFont(QStringLiteral("Tahoma"), 11.25, true));
+    ui.Label14 = fieldLabel(f2, QStringLiteral("Label14"), QStringLiteral("Agenda:"), 120, 80, 1500, 300, true);
     ui.Label15 = panelButton(f2, QStringLiteral("Label15"), QStringLiteral("<"), 60, 480, 210, 285);
     ui.Label16 = panelButton(f2, QStringLiteral("Label16"), QStringLiteral(">"), 9825, 480, 210, 285);
     const std::vector<ColumnSpec> dayColumns = {{QString(), 0},
@@ -149,8 +168,7 @@ void buildAgendaPanels(QWidget* form, Controls& ui)
 
     // Event panel: add or edit one event.
     QFrame* f3 = ui.Frame3 = panel(form, QStringLiteral("Frame3"), 1560, 2400, 10095, 5295);
-    ui.Label20 = fieldLabel(f3, QStringLiteral("Label20"), QStringLiteral("Adaugare In Agenda:"), 120, 120, 4000, 300);
-    ui.Label20->setFont(uiFont(QStringLiteral("Tahoma"), 11.25, true));
+    ui.Label20 = fieldLabel(f3, QStringLiteral("Label20"), QStringLiteral("Adaugare In Agenda:"), 120, 120, 4000, 300, true);
     ui.Label21 = fieldLabel(f3, QStringLiteral("Label21"), QStringLiteral("Data:"), 480, 660, 1800, 285);
     ui.Datafr = textBox(f3, QStringLiteral("Datafr"), 2400, 660, 2000, 285);
     ui.Datafr->setReadOnly(true);
@@ -175,9 +193,12 @@ void buildAgendaPanels(QWidget* form, Controls& ui)
 
     // Event-type panel, 120 twips lower so the event panel's top edge shows.
     QFrame* f4 = ui.Frame4 = panel(form, QStringLiteral("Frame4"), 1560, 2520, 10095, 5295);
-    f4->setFrameShape(QFrame::Box);
-    ui.Label30 = fieldLabel(f4, QStringLiteral("Label30"), QStringLiteral("Definire Tip Eveniment:"), 120, 120, 4000, 300);
-    ui.Label30->setFont(uiFont(QStringLiteral("Tahoma"), 11.25, true));
+    // A light edge tells it apart from the event panel, of the same blue.
+    f4->setFrameStyle(QFrame::Box | QFrame::Plain);
+    QPalette edge = f4->palette();
+    edge.setColor(QPalette::WindowText, QColor(150, 222, 250));
+    f4->setPalette(edge);
+    ui.Label30 = fieldLabel(f4, QStringLiteral("Label30"), QStringLiteral("Definire Tip Eveniment:"), 120, 120, 4000, 300, true);
     ui.Label31 = fieldLabel(f4, QStringLiteral("Label31"), QStringLiteral("Eveniment:"), 480, 780, 1800, 285);
     ui.tippev = textBox(f4, QStringLiteral("tippev"), 2400, 780, 5000, 285);
     ui.Label34 = panelButton(f4, QStringLiteral("Label34"), QStringLiteral("Inapoi"), 6960, 4500, 1200, 315);
