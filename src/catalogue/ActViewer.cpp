@@ -1,11 +1,111 @@
 #include "catalogue/ActViewer.h"
 
+#include "store/SqlLiteral.h"
+#include "store/modDB.h"
 #include "ui/AppContext.h"
+
+namespace {
+
+const QString kMissingAct = QStringLiteral("Actul nu mai exista in catalog.");
+
+} // namespace
+
+QString ActViewer::composeText(const QString& title, QString content)
+{
+    // The act's own line ends (CR, LF or CR LF) are unified before the joins,
+    // so that a text starting with LF cannot merge with the last CR of the
+    // heading; the box then takes the text without another copy.
+    if (content.contains(QLatin1Char('\r'))) {
+        content.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        content.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    }
+    static const QString head(4, QLatin1Char('\n'));
+    static const QString tail = QString(2, QLatin1Char('\n')) + QStringLiteral("---Tarvenor 2007---");
+    QString text;
+    text.reserve(title.size() + head.size() + content.size() + tail.size());
+    text += title;
+    text += head;
+    text += content;
+    text += tail;
+    return text;
+}
+
+void ActViewer::ShowAct(const QString& title, QString content)
+{
+    // Composed once and set once: an act may be several megabytes long.
+    m_ctx.ui.textlege->setText(composeText(title, std::move(content)));
+}
+
+void ActViewer::showViewer()
+{
+    Controls& u = m_ctx.ui;
+    u.List1->hide();
+    u.textlege->show();
+    u.Inapoi->show();
+    u.Fav->show();
+}
+
+void ActViewer::recordOpening(const QString& actId)
+{
+    m_ctx.db.RunSql(QStringLiteral("insert into ultimele_legi (id_acte) values (") + actId + QStringLiteral(")"), false);
+}
 
 void ActViewer::List1_DblClick()
 {
+    Controls& u = m_ctx.ui;
+    const int row = u.List1->SelectedItem();
+    if (row < 0)
+        return;
+    const QString title = u.List1->SubItem(row, 1);
+    const QString actId = SqlLiteral::id(u.List1->SubItem(row, 3));
+
+    // The act is read before the screen changes, so that a vanished act
+    // leaves the user on the list.
+    m_ctx.db.RunSql(QStringLiteral("Select Continut from Acte where id = ") + actId, true);
+    Recordset& rs = m_ctx.db.CurrentRs();
+    if (rs.Eof()) {
+        m_ctx.message(kMissingAct);
+        return;
+    }
+    QString content = rs.Text(QStringLiteral("Continut"));
+
+    u.List4->hide();
+    u.textlege->setText(QString());
+    u.Label12->show();
+    u.Frame1->hide();
+    u.List3->hide();
+    u.Label11->setText(title);
+    ShowAct(title, std::move(content));
+    showViewer();
+    m_ctx.state.ShownActId = actId;
+    recordOpening(actId);
 }
 
 void ActViewer::List4_DblClick()
 {
+    Controls& u = m_ctx.ui;
+    const int row = u.List4->SelectedItem();
+    if (row < 0)
+        return;
+    const QString link = SqlLiteral::id(u.List4->SubItem(row, 2));
+
+    m_ctx.db.RunSql(QStringLiteral("Select ID, Titlu, Continut from Acte where ID  = ") + link, true);
+    Recordset& rs = m_ctx.db.CurrentRs();
+    if (rs.Eof()) {
+        m_ctx.message(kMissingAct);
+        return;
+    }
+    const QString title = rs.Text(QStringLiteral("titlu"));
+    QString content = rs.Text(QStringLiteral("Continut"));
+
+    u.textlege->setText(QString());
+    u.Label12->show();
+    u.Frame1->hide();
+    u.List3->hide();
+    u.List4->hide();
+    u.Label11->setText(title);
+    ShowAct(title, std::move(content));
+    showViewer();
+    m_ctx.state.ShownActId = link;
+    recordOpening(link);
 }

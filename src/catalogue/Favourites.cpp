@@ -1,19 +1,109 @@
 #include "catalogue/Favourites.h"
 
+#include "store/SqlLiteral.h"
+#include "store/modDB.h"
 #include "ui/AppContext.h"
+#include "ui/controls/Twips.h"
+
+#include <QMenu>
 
 void Favourites::Fav_Click()
 {
+    Controls& u = m_ctx.ui;
+    // While the viewer shows an act, that act is the one meant, also when it
+    // was opened from the news list and List1's selection is another act.
+    QString actId;
+    if (!u.Fav->isHidden() && !m_ctx.state.ShownActId.isEmpty()) {
+        actId = m_ctx.state.ShownActId;
+    } else {
+        const int row = u.List1->SelectedItem();
+        if (row < 0)
+            return;
+        actId = u.List1->SubItem(row, 3);
+    }
+    if (actId.isEmpty())
+        return;
+    m_ctx.db.RunSql(QStringLiteral("insert into legi_favorite (id_acte) values (") + SqlLiteral::id(actId)
+                        + QStringLiteral(")"),
+                    false);
 }
 
 void Favourites::LoadFavourites()
 {
+    Controls& u = m_ctx.ui;
+    ListView& list = *u.List1;
+    ListView& scratch = *u.List2;
+    // One reset per list for the whole rebuild; the batches also close when a
+    // store failure unwinds, leaving the rows listed so far.
+    ListFill listBatch(list);
+    ListFill scratchBatch(scratch);
+    list.Clear();
+    scratch.Clear();
+    m_ctx.state.AllActsListed = false;
+
+    m_ctx.db.RunSql(QStringLiteral("Select * from legi_favorite"), true);
+    {
+        Recordset& rs = m_ctx.db.CurrentRs();
+        while (!rs.Eof()) {
+            const int row = scratch.Add();
+            scratch.SetSubItem(row, 2, rs.Text(QStringLiteral("id")));
+            scratch.SetSubItem(row, 3, rs.Text(QStringLiteral("id_acte")));
+            rs.MoveNext();
+        }
+    }
+
+    // One query per favourite: CurrentRs holds one result at a time. On a
+    // store failure the rows listed so far stay (the batch ends on unwinding).
+    const int count = scratch.Count();
+    // Field names match without regard to case; folded already, they cost no
+    // conversion per row.
+    const QString id = QStringLiteral("id"), title = QStringLiteral("titlu"), type = QStringLiteral("tipact");
+    for (int i = 0; i < count; ++i) {
+        const QString actId = scratch.SubItem(i, 3);
+        m_ctx.db.RunSql(QStringLiteral("Select ID, Titlu, TipAct from Acte where ID = ") + SqlLiteral::id(actId)
+                            + QStringLiteral(" "),
+                        true);
+        Recordset& rs = m_ctx.db.CurrentRs();
+        const int row = list.Add();
+        if (rs.Eof()) {
+            // Still listed, so that the user can remove it.
+            list.SetSubItem(row, 3, actId);
+            list.SetSubItem(row, 1, missingActTitle());
+        } else {
+            list.SetSubItem(row, 3, rs.Text(id));
+            list.SetSubItem(row, 1, rs.Text(title));
+            list.SetSubItem(row, 2, rs.Text(type));
+        }
+        list.SetSubItem(row, 4, scratch.SubItem(i, 2));
+    }
 }
 
 void Favourites::List1_MouseUp(int button, int shift, float x, float y)
 {
+    Q_UNUSED(shift);
+    Controls& u = m_ctx.ui;
+    if (!m_ctx.state.FavMode || button != 2)
+        return;
+    // Only over a row, and only for a row that is a favourite: search results
+    // listed from the favourites screen have no favourite id to remove.
+    const QPoint at(qRound(x / Twips::kPerPixel), qRound(y / Twips::kPerPixel));
+    if (!u.List1->indexAt(at).isValid())
+        return;
+    const int row = u.List1->SelectedItem();
+    if (row < 0 || u.List1->SubItem(row, 4).isEmpty())
+        return;
+    u.st->popup(u.List1->viewport()->mapToGlobal(at));
 }
 
 void Favourites::sterge_Click()
 {
+    Controls& u = m_ctx.ui;
+    const int row = u.List1->SelectedItem();
+    if (row < 0)
+        return;
+    const QString favId = u.List1->SubItem(row, 4);
+    if (favId.isEmpty())
+        return;
+    m_ctx.db.RunSql(QStringLiteral("delete * from legi_favorite where id = ") + SqlLiteral::id(favId), false);
+    LoadFavourites();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 struct AppContext;
 
 // The favourite acts: adding from the viewer, listing, removing by the pop-up menu.
@@ -11,6 +13,9 @@ public:
     void LoadFavourites();
     void List1_MouseUp(int button, int shift, float x, float y);
     void sterge_Click();
+
+    // Title shown for a favourite whose act has left the catalogue.
+    static QString missingActTitle() { return QStringLiteral("(act indisponibil)"); }
 
 private:
     AppContext& m_ctx;

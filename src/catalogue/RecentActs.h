@@ -9,6 +9,8 @@ public:
 
     void LoadRecentActs();
 
+    static constexpr int kLimit = 10;
+
 private:
     AppContext& m_ctx;
 };

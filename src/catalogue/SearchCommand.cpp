@@ -1,11 +1,115 @@
 #include "catalogue/SearchCommand.h"
 
+#include "catalogue/Cautare.h"
+#include "catalogue/OpData.h"
+#include "store/modDB.h"
 #include "ui/AppContext.h"
+
+namespace {
+
+const QChar kCR(13);
+
+void fillDays(ComboBox& zi, int days)
+{
+    zi.Clear();
+    for (int d = 1; d <= days; ++d)
+        zi.AddItem(d < 10 ? QStringLiteral("0%1").arg(d) : QString::number(d));
+}
+
+} // namespace
 
 void SearchCommand::Label1_Click()
 {
+    Controls& u = m_ctx.ui;
+
+    u.List1->Clear();
+    m_ctx.state.AllActsListed = false;
+
+    u.data->setText(u.zi->Text() + QLatin1Char('-') + u.luna->Text() + QLatin1Char('-') + u.anull->Text());
+
+    QString message = QStringLiteral("Eroare:");
+    bool valid = true;
+    auto fail = [&](const QString& line) {
+        valid = false;
+        message += kCR;
+        message += line;
+    };
+    if (!OpData::CheckNumeric(u.nract->text()))
+        fail(QStringLiteral(" Nr. act nu este numeric."));
+    if (!OpData::CheckNumeric(u.nr->text()))
+        fail(QStringLiteral(" Nr. Monitorul Oficial nu este numeric."));
+    if (!OpData::CheckDate(u.data->text()))
+        fail(QStringLiteral(" Data nu este valida. Ex: 30-12-2005(zz-ll-aaaa) sau 30/12/2005(zz/ll/aaaa)"));
+    if (!OpData::CheckYear(u.an->text()))
+        fail(QStringLiteral(" Anul nu este numeric sau nu contine 4 caractere."));
+    if (!valid) {
+        m_ctx.message(message);
+        return;
+    }
+
+    const QString actType = u.tipact->Text();
+    const QString actNumber = u.nract->text();
+    QString date = u.data->text();
+    Cautare::ReplaceChars(date, QStringLiteral("/"), QStringLiteral("-"));
+    // The catalogue holds dates as dd-mm-yyyy: "1-2-2005" must find "01-02-2005".
+    date = OpData::storedDateForm(date);
+    const QString gazette = u.nr->text();
+    const QString year = u.an->text();
+    const QString issuer = u.emitent->Text();
+    const QString keyword = u.cuvcheie->text();
+
+    QString sql = Cautare::BuildSearchSql(actType, actNumber, date, gazette, year, issuer, keyword);
+    // Only three fields are listed. Naming them keeps the engine from loading
+    // every matching act's full text: a search over the whole catalogue would
+    // otherwise read all of it. Same conditions, same rows, same order.
+    static const QString everything = QStringLiteral("select * from Acte ");
+    if (sql.startsWith(everything))
+        sql.replace(0, everything.size(), QStringLiteral("select ID, Titlu, TipAct from Acte "));
+    m_ctx.db.RunSql(sql, true);
+
+    ListView& list = *u.List1;
+    try {
+        Recordset& rs = m_ctx.db.CurrentRs();
+        ListFill fill(list);
+        // Field names match without regard to case; written folded already,
+        // they cost no conversion on each of up to 200,000 rows.
+        const QString id = QStringLiteral("id"), title = QStringLiteral("titlu"), type = QStringLiteral("tipact");
+        while (!rs.Eof()) {
+            const int row = list.Add();
+            list.SetSubItem(row, 3, rs.Text(id));
+            list.SetSubItem(row, 1, rs.Text(title));
+            list.SetSubItem(row, 2, rs.Text(type));
+            rs.MoveNext();
+        }
+    } catch (const StoreError&) {
+        // Half a result would pass for the whole one.
+        list.Clear();
+        throw;
+    }
+
+    u.zi->setText(QStringLiteral("zz"));
+    u.luna->setText(QStringLiteral("ll"));
+    u.anull->setText(QStringLiteral("aaaa"));
 }
 
 void SearchCommand::luna_Click()
 {
+    Controls& u = m_ctx.ui;
+    const QString month = u.luna->Text();
+    static const QStringList longMonths = {QStringLiteral("01"), QStringLiteral("03"), QStringLiteral("05"),
+                                           QStringLiteral("07"), QStringLiteral("08"), QStringLiteral("10"),
+                                           QStringLiteral("12")};
+    static const QStringList shortMonths = {QStringLiteral("04"), QStringLiteral("06"), QStringLiteral("09"),
+                                            QStringLiteral("11")};
+    if (longMonths.contains(month)) {
+        u.zi->Clear();
+        u.zi->setText(QStringLiteral("01"));
+        fillDays(*u.zi, 31);
+    } else if (shortMonths.contains(month)) {
+        fillDays(*u.zi, 30);
+    } else if (month == QLatin1String("02")) {
+        // No leap-year rule: the 29th can still be typed.
+        fillDays(*u.zi, 28);
+    }
+    u.zi->setText(QStringLiteral("01"));
 }

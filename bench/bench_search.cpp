@@ -1,0 +1,236 @@
+// The catalogue's handlers on a large synthetic catalogue, each against the
+// bare engine doing the same observable work:
+//   (a) a keyword search through "CAUTA!" matching about 1 % of titles, against
+//       a scan with SQLite's own LIKE;
+//   (b) a search listing every act, against the bare walk of all acts;
+//   (c) opening a 5 MB act in the viewer, against QTextEdit::setPlainText;
+//   (d) the favourites list with 1,000 favourites and (e) the recent list,
+//       each against one join query returning the same rows.
+//   bench_search [--acts N] [--rounds R]
+// The catalogue is generated once into /tmp and reused by later runs; the
+// user tables are refilled on every run.
+
+#include "SyntheticCatalogue.h"
+
+#include "store/modDB.h"
+#include "ui/Form1.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTextEdit>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+class SilentDialogs final : public Dialogs {
+public:
+    int messages = 0;
+    void message(QWidget*, const QString& text) override
+    {
+        ++messages;
+        std::fprintf(stderr, "message: %s\n", qPrintable(text));
+    }
+    bool question(QWidget*, const QString&) override { return false; }
+    QString openFile(QWidget*, const QString&, const QString&) override { return {}; }
+    QString saveFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+};
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+double timeMs(const std::function<void()>& work)
+{
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+double medianMs(int rounds, const std::function<void()>& work)
+{
+    std::vector<double> v;
+    for (int r = 0; r < rounds; ++r)
+        v.push_back(timeMs(work));
+    return median(v);
+}
+
+// Runs a query and copies every cell out as text, as a list would need it.
+long long bareRows(sqlite3* db, const char* sql)
+{
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) != SQLITE_OK)
+        throw std::runtime_error(sqlite3_errmsg(db));
+    std::vector<QString> cells;
+    const int columns = sqlite3_column_count(stmt);
+    while (sqlite3_step(stmt) == SQLITE_ROW) {
+        for (int c = 0; c < columns; ++c) {
+            const char* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
+            cells.push_back(QString::fromUtf8(text, sqlite3_column_bytes(stmt, c)));
+        }
+    }
+    sqlite3_finalize(stmt);
+    return columns ? (long long)cells.size() / columns : 0;
+}
+
+void report(const char* what, double mine, double bare, double target)
+{
+    std::printf("%-34s %9.2f ms   bare %9.2f ms   ratio %5.2f (target <= %.1f)\n", what, mine, bare, mine / bare,
+                target);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    int acts = 200000;
+    int rounds = 5;
+    const QStringList args = app.arguments();
+    for (int i = 1; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--acts") && i + 1 < args.size())
+            acts = args[++i].toInt();
+        else if (args[i] == QLatin1String("--rounds") && i + 1 < args.size())
+            rounds = std::max(1, args[++i].toInt());
+    }
+
+    const QString programDir = QDir::tempPath() + QStringLiteral("/tarvenor_bench_search_%1").arg(acts);
+    const std::string dbPath = (programDir + QStringLiteral("/db/database.sqlite")).toStdString();
+    const int bigActId = acts + 1;
+    if (!QFile::exists(QString::fromStdString(dbPath))) {
+        QDir().mkpath(programDir + QStringLiteral("/db"));
+        std::printf("generating %d acts into %s ...\n", acts, dbPath.c_str());
+        std::fflush(stdout);
+        synthetic::Options options;
+        options.acts = acts;
+        synthetic::makeCatalogue(dbPath, TARVENOR_SCHEMA_PATH, options);
+    }
+
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(dbPath.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    // One act of 5 MB for the viewer, and fresh user tables.
+    std::string big = "Codul de test, republicat\r\n";
+    for (int art = 1; big.size() < 5u * 1024 * 1024; ++art)
+        big += "Art. " + std::to_string(art) + ". - " + synthetic::kArticleTexts[art % 6] + "\r\n";
+    synthetic::exec(db, "DELETE FROM Acte WHERE ID = " + std::to_string(bigActId));
+    {
+        sqlite3_stmt* s = nullptr;
+        sqlite3_prepare_v2(db,
+                           "INSERT INTO Acte (ID, Titlu, An, DataAparitie, Monitoruloficial, Emitent, Tipact, "
+                           "Continut, nract) VALUES (?, 'Codul de test zzunic', '2007', '01-01-2007', '1', "
+                           "'parlamentul', 'lege', ?, '1')",
+                           -1, &s, nullptr);
+        sqlite3_bind_int(s, 1, bigActId);
+        sqlite3_bind_text(s, 2, big.data(), int(big.size()), SQLITE_STATIC);
+        sqlite3_step(s);
+        sqlite3_finalize(s);
+    }
+    synthetic::exec(db, "DELETE FROM legi_favorite; DELETE FROM ultimele_legi; BEGIN");
+    synthetic::Rng rng(7);
+    for (int i = 0; i < 1000; ++i)
+        synthetic::exec(db, "INSERT INTO legi_favorite (id_acte) VALUES (" + std::to_string(1 + rng.below(acts)) + ")");
+    for (int i = 0; i < 5000; ++i)
+        synthetic::exec(db, "INSERT INTO ultimele_legi (id_acte) VALUES (" + std::to_string(1 + rng.below(acts)) + ")");
+    synthetic::exec(db, "COMMIT");
+
+    const char* keyword = "ordinul nr. 3";
+    const std::string likeSql = std::string("select ID, Titlu, TipAct from Acte where Titlu like '%") + keyword + "%'";
+    bareRows(db, "select ID, Titlu, TipAct from Acte"); // warm the page cache for both contenders
+
+    SilentDialogs dialogs;
+    Form1 form(programDir, nullptr, &dialogs);
+    Controls& u = form.controls();
+    std::printf("acts listed at start: %d\n", u.List1->Count());
+
+    // (a) keyword search.
+    long long matches = 0;
+    const double bareLike = medianMs(rounds, [&] { matches = bareRows(db, likeSql.c_str()); });
+    u.cuvcheie->setText(QString::fromUtf8(keyword));
+    const double searchKeyword = medianMs(rounds, [&] { form.Label1_Click(); });
+    std::printf("keyword \"%s\": %d rows (%.2f %% of titles), bare %lld\n", keyword, u.List1->Count(),
+                100.0 * u.List1->Count() / (acts + 1), matches);
+    report("(a) keyword search, Label1_Click", searchKeyword, bareLike, 2.0);
+
+    // (b) every act.
+    long long all = 0;
+    const double bareAll = medianMs(rounds, [&] { all = bareRows(db, "select ID, Titlu, TipAct from Acte"); });
+    u.cuvcheie->clear();
+    const double searchAll = medianMs(rounds, [&] { form.Label1_Click(); });
+    std::printf("all acts: %d rows, bare %lld\n", u.List1->Count(), all);
+    {
+        // Where the time of (b) goes: emptying the list, and the store's own walk.
+        const double clear = timeMs([&] { u.List1->Clear(); });
+        const double storeWalk = medianMs(rounds, [&] {
+            form.db().RunSql(QStringLiteral("select * from Acte "), true);
+            Recordset& rs = form.db().CurrentRs();
+            std::vector<QString> cells;
+            cells.reserve(size_t(acts) * 3 + 3);
+            const QString id = QStringLiteral("id"), title = QStringLiteral("titlu"), type = QStringLiteral("tipact");
+            while (!rs.Eof()) {
+                cells.push_back(rs.Text(id));
+                cells.push_back(rs.Text(title));
+                cells.push_back(rs.Text(type));
+                rs.MoveNext();
+            }
+        });
+        std::printf("    of which: emptying 200,000 rows %.1f ms; store walk of select * %.1f ms\n", clear, storeWalk);
+    }
+    report("(b) search listing every act", searchAll, bareAll, 2.0);
+
+    // (c) the 5 MB act in the viewer.
+    u.cuvcheie->setText(QStringLiteral("zzunic"));
+    form.Label1_Click();
+    u.List1->selectRow(0);
+    const QString bigText = QString::fromStdString(big);
+    QTextEdit bare;
+    bare.resize(u.textlege->size());
+    const double bareView = medianMs(rounds, [&] {
+        bare.clear();
+        bare.setPlainText(bigText);
+    });
+    const double openView = medianMs(rounds, [&] {
+        form.Inapoi_Click();
+        u.textlege->clear();
+        form.List1_DblClick();
+    });
+    std::printf("viewer text: %lld characters\n", (long long)u.textlege->toPlainText().size());
+    report("(c) open a 5 MB act, List1_DblClick", openView, bareView, 1.5);
+
+    // (d) 1,000 favourites.
+    const int small = std::max(rounds, 21);
+    long long favRows = 0;
+    const double bareFav = medianMs(small, [&] {
+        favRows = bareRows(db, "select f.id, a.ID, a.Titlu, a.TipAct from legi_favorite f join Acte a on a.ID = "
+                               "f.id_acte order by f.id");
+    });
+    form.LegiFav_Click();
+    const long long callsBefore = form.db().callCount();
+    const double fav = medianMs(small, [&] { form.LoadFavourites(); });
+    std::printf("favourites: %d rows, bare %lld, %lld queries per listing\n", u.List1->Count(), favRows,
+                (form.db().callCount() - callsBefore) / small);
+    report("(d) LoadFavourites, 1,000 favourites", fav, bareFav, 5.0);
+
+    // (e) the ten most recent of 5,000 openings.
+    long long recentRows = 0;
+    const double bareRecent = medianMs(small, [&] {
+        recentRows = bareRows(db, "select a.ID, a.Titlu, a.TipAct from (select id, id_acte from ultimele_legi order "
+                                  "by id desc limit 10) u join Acte a on a.ID = u.id_acte order by u.id desc");
+    });
+    form.LegiCons_Click();
+    const double recent = medianMs(small, [&] { form.LoadRecentActs(); });
+    std::printf("recent: %d rows, bare %lld\n", u.List1->Count(), recentRows);
+    report("(e) LoadRecentActs, 5,000 openings", recent, bareRecent, 5.0);
+
+    sqlite3_close(db);
+    std::printf("messages shown: %d\n", dialogs.messages);
+    return 0;
+}
