@@ -1,11 +1,69 @@
 #include "contracts/Templates.h"
 
+#include "contracts/RtfReader.h"
 #include "ui/AppContext.h"
+
+#include <QDir>
+#include <QTextDocument>
+
+const Templates::Entry Templates::kEntries[3] = {
+    {"Contract de donatie", "Contract de donatie.rtf"},
+    {"Contract de inchiriere locuinte", "Contract de inchiriere locuinte.rtf"},
+    {"Contract de sponsorizare", "Contract de sponsorizare.rtf"},
+};
+
+QString Templates::templatePath(const QString& programDir, const QString& file)
+{
+    return QDir(programDir).filePath(QStringLiteral("Docs/") + file);
+}
 
 void Templates::Contracte_Click()
 {
+    ListView* list = m_ctx.ui.List3;
+    // Rebuilt whole on every choice, so choosing the entry twice never
+    // doubles the rows.
+    list->Clear();
+    ListFill batch(*list);
+    for (const Entry& e : kEntries) {
+        const int row = list->Add();
+        list->SetSubItem(row, 1, QString::fromUtf8(e.name));
+        list->SetSubItem(row, 2, QString::fromUtf8(e.file));
+    }
 }
 
 void Templates::List3_DblClick()
 {
+    Controls& u = m_ctx.ui;
+    const int row = u.List3->SelectedItem();
+    if (row < 0)
+        return; // nothing chosen: nothing to show
+
+    u.List4->hide();
+    u.textlege->show();
+    u.Label12->show();
+    u.Frame1->hide();
+    u.Label11->setText(u.List3->SubItem(row, 1));
+    u.List1->hide();
+    u.textlege->show();
+    u.inapoi2->show();
+    u.List3->hide();
+
+    const QString path = templatePath(m_ctx.programDir, u.List3->SubItem(row, 2));
+    // Read into a document of its own, then hand it to the box whole: the box
+    // never shows half a template, and a failed read leaves it empty.
+    auto* doc = new QTextDocument(u.textlege);
+    doc->setDefaultFont(u.textlege->font());
+    QString why;
+    if (!RtfReader().readFile(path, *doc, &why)) {
+        delete doc;
+        u.textlege->clear();
+        m_ctx.message(QStringLiteral("Fisierul %1 nu poate fi deschis.").arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    // The box deletes a document it made itself; one of ours goes here.
+    QTextDocument* old = u.textlege->document();
+    const bool ours = old && old->parent() == u.textlege;
+    u.textlege->setDocument(doc);
+    if (ours)
+        delete old;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 struct AppContext;
 
 // The contract templates list and viewer.
@@ -9,6 +11,15 @@ public:
 
     void Contracte_Click();
     void List3_DblClick();
+
+    struct Entry {
+        const char* name; // shown in the list
+        const char* file; // in Docs below the program folder
+    };
+    static const Entry kEntries[3];
+
+    // Where a template file lives for the program in `programDir`.
+    static QString templatePath(const QString& programDir, const QString& file);
 
 private:
     AppContext& m_ctx;

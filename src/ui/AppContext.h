@@ -9,6 +9,7 @@
 #include <QString>
 
 class modDB;
+class QPrinter;
 class QWidget;
 
 // What every subsystem of the window works with: its controls, its state, the
@@ -22,6 +23,7 @@ struct AppContext {
     Dialogs* dialogs = nullptr;
     ShortDate dates;
     QDate fixedToday; // tests fix "today"; invalid means the system clock
+    QPrinter* printer = nullptr; // tests print to a PDF printer; null means the default printer
 
     QDate today() const { return fixedToday.isValid() ? fixedToday : QDate::currentDate(); }
     void message(const QString& text) const { dialogs->message(window, text); }

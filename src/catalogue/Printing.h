@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+
+#include <stdexcept>
+
+class QPrinter;
+class QTextDocument;
+class QTextEdit;
+
+namespace Module1 {
+
+// Margins of a printed page in twips, measured from the paper's edge.
+struct PageMargins {
+    long left = 1440;
+    long top = 1440;
+    long right = 1440;
+    long bottom = 1440;
+};
+
+struct PrintOutcome {
+    enum Status { Printed, NoPrinter, Failed };
+    Status status = Failed;
+    int pages = 0;
+    QString reason; // Romanian, for the user, when not printed
+    bool ok() const { return status == Printed; }
+};
+
+// A print job that did not complete.
+class PrintError : public std::runtime_error {
+public:
+    explicit PrintError(const PrintOutcome& outcome);
+    const PrintOutcome outcome;
+};
+
+// Lays out `document` page by page inside the margins and paints it on
+// `printer`. The document itself is left untouched (a copy is laid out).
+PrintOutcome printDocument(const QTextDocument& document, const PageMargins& margins, QPrinter& printer);
+
+// The number of pages printDocument would produce on `printer`.
+int countPages(const QTextDocument& document, const PageMargins& margins, QPrinter& printer);
+
+// Whether a default printer can be opened at all.
+bool hasDefaultPrinter();
+
+// Prints the whole content of `box` with the given margins in twips from the
+// paper's edge. A null printer means the default printer. Throws PrintError
+// when no printer exists or the job fails, so a failure is never silent.
+void PrintRichText(QTextEdit* box, long left, double top, double right, double bottom,
+                   QPrinter* printer = nullptr);
+
+} // namespace Module1
