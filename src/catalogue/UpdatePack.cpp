@@ -38,6 +38,11 @@ public:
 
     Pack run()
     {
+        // A NUL cannot be stored as text; looked for once, before anything else.
+        const qsizetype nul = m_s.indexOf(QChar(0));
+        if (nul >= 0)
+            refuse(1 + int(QStringView(m_s).left(nul).count(QLatin1Char('\n'))),
+                   QStringLiteral("textul contine caracterul nul"));
         Pack pack;
         bool first = true;
         for (;;) {
@@ -190,9 +195,6 @@ private:
                 if (quote < 0)
                     refuse(line, QStringLiteral("text neincheiat (lipseste apostroful de inchidere)"));
                 const QStringView run = QStringView(m_s).mid(m_pos, quote - m_pos);
-                if (run.contains(QChar(0)))
-                    refuse(m_line + int(run.left(run.indexOf(QChar(0))).count(QLatin1Char('\n'))),
-                           QStringLiteral("textul contine caracterul nul"));
                 m_line += int(run.count(QLatin1Char('\n')));
                 text += run;
                 m_pos = int(quote) + 1;

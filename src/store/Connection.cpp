@@ -5,9 +5,15 @@
 #include "store/StoreError.h"
 #include "store/modDB.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QUrl>
 #include <sqlite3.h>
+
+#include <cstdlib>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -24,7 +30,8 @@ void jetLike(sqlite3_context* ctx, int argc, sqlite3_value** argv)
     if (!pattern) {
         const auto* p = static_cast<const char16_t*>(sqlite3_value_text16(argv[1]));
         const int bytes = sqlite3_value_bytes16(argv[1]);
-        pattern = new JetPattern(QString::fromUtf16(p, bytes / 2));
+        // Not QString::fromUtf16: it would drop a leading U+FEFF of the pattern.
+        pattern = new JetPattern(QStringView(p, bytes / 2).toString());
         sqlite3_set_auxdata(ctx, 1, pattern, [](void* x) { delete static_cast<JetPattern*>(x); });
         pattern = static_cast<JetPattern*>(sqlite3_get_auxdata(ctx, 1));
         if (!pattern) {
@@ -35,6 +42,16 @@ void jetLike(sqlite3_context* ctx, int argc, sqlite3_value** argv)
     const auto* v = static_cast<const char16_t*>(sqlite3_value_text16(argv[0]));
     const int vbytes = sqlite3_value_bytes16(argv[0]);
     sqlite3_result_int(ctx, pattern->matches(QStringView(v, vbytes / 2)) ? 1 : 0);
+}
+
+bool writableNow(const QString& path)
+{
+    return ::access(QFile::encodeName(path).constData(), W_OK) == 0;
+}
+
+QString folderOf(const QString& path)
+{
+    return QFileInfo(path).absolutePath();
 }
 
 bool fileIdentity(const QString& path, unsigned long long& dev, unsigned long long& ino)
@@ -52,29 +69,56 @@ bool fileIdentity(const QString& path, unsigned long long& dev, unsigned long lo
 Connection::Connection(const QString& path) : m_path(path)
 {
     if (!fileIdentity(path, m_device, m_inode))
-        throw StoreError(QStringLiteral("Baza de date nu poate fi deschisa: fisierul %1 lipseste.").arg(path),
-                         SQLITE_CANTOPEN);
+        throw StoreError(describeFailure(SQLITE_CANTOPEN, QString()), SQLITE_CANTOPEN);
     // Never create: a missing database is a failure the user must see.
-    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &m_db,
-                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+    QByteArray target = QFile::encodeName(path);
+    int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
+    if (!writableNow(path)) {
+        // A read-only file is read as it stands. Opened the ordinary way, the
+        // engine would create its shared-memory file beside it with the same
+        // read-only permission, and that file would go on refusing every
+        // write after the user has made the database writable again. Reading
+        // the file alone is only right when no journal holds later changes.
+        const QFileInfo journal(path + QStringLiteral("-wal"));
+        if (journal.exists() && journal.size() > 0)
+            throw StoreError(describeFailure(SQLITE_READONLY, QString()), SQLITE_READONLY);
+        target = QByteArrayLiteral("file:") + QUrl::toPercentEncoding(QFileInfo(path).absoluteFilePath(), "/")
+                 + QByteArrayLiteral("?immutable=1");
+        flags = SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX;
+    }
+    const int rc = sqlite3_open_v2(target.constData(), &m_db, flags, nullptr);
     if (rc != SQLITE_OK) {
         const QString msg = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QString();
         sqlite3_close_v2(m_db);
         m_db = nullptr;
-        throw StoreError(describeStoreFailure(rc, msg), rc);
+        throw StoreError(describeFailure(rc, msg), rc);
     }
     sqlite3_extended_result_codes(m_db, 0);
     sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
     // Reading the header here turns a damaged file into an opening failure.
     char* err = nullptr;
-    int prc = sqlite3_exec(m_db, "PRAGMA synchronous=FULL; SELECT count(*) FROM sqlite_master;", nullptr, nullptr, &err);
+    // An empty or cut-off file opens as an empty database: without a single
+    // table it is no database of ours, and it must not be written to.
+    int tables = 0;
+    int prc = sqlite3_exec(
+        m_db, "PRAGMA synchronous=FULL; SELECT count(*) FROM sqlite_master;",
+        [](void* out, int, char** values, char**) {
+            *static_cast<int*>(out) = values[0] ? std::atoi(values[0]) : 0;
+            return 0;
+        },
+        &tables, &err);
+    if (prc == SQLITE_OK && tables == 0) {
+        prc = SQLITE_NOTADB;
+        err = sqlite3_mprintf("%s", "fisierul nu contine nicio tabela");
+    }
     if (prc != SQLITE_OK) {
         const QString msg = err ? QString::fromUtf8(err) : QString::fromUtf8(sqlite3_errmsg(m_db));
         sqlite3_free(err);
         sqlite3_close_v2(m_db);
         m_db = nullptr;
-        throw StoreError(describeStoreFailure(prc, msg), prc);
+        throw StoreError(describeFailure(prc, msg), prc);
     }
+    m_writable = sqlite3_db_readonly(m_db, "main") == 0;
     sqlite3_create_function_v2(m_db, SqlDialect::kJetLikeFunction, 2, SQLITE_UTF16 | SQLITE_DETERMINISTIC, nullptr,
                                jetLike, nullptr, nullptr, nullptr);
 }
@@ -87,10 +131,38 @@ Connection::~Connection()
     sqlite3_close_v2(m_db);
 }
 
+void Connection::foldJournal()
+{
+    // Never wait here: another program still using the file folds it itself.
+    sqlite3_busy_timeout(m_db, 0);
+    sqlite3_wal_checkpoint_v2(m_db, nullptr, SQLITE_CHECKPOINT_TRUNCATE, nullptr, nullptr);
+}
+
 bool Connection::stillValid() const
 {
     unsigned long long dev = 0, ino = 0;
-    return fileIdentity(m_path, dev, ino) && dev == m_device && ino == m_inode;
+    return fileIdentity(m_path, dev, ino) && dev == m_device && ino == m_inode && writableNow(m_path) == m_writable;
+}
+
+QString Connection::describeFailure(int code, const QString& engineMessage) const
+{
+    const int primary = code & 0xff;
+    if (primary == SQLITE_CANTOPEN || primary == SQLITE_READONLY || primary == SQLITE_IOERR || primary == SQLITE_PERM) {
+        const QString folder = QDir::toNativeSeparators(folderOf(m_path));
+        const QString file = QDir::toNativeSeparators(m_path);
+        QString what;
+        if (!QFileInfo(folderOf(m_path)).isDir())
+            what = QStringLiteral("Baza de date nu poate fi deschisa: folderul %1 lipseste.").arg(folder);
+        else if (!QFileInfo::exists(m_path))
+            what = QStringLiteral("Baza de date nu poate fi deschisa: fisierul %1 lipseste.").arg(file);
+        else if (!writableNow(m_path))
+            what = QStringLiteral("Baza de date %1 poate fi doar citita; modificarea nu a fost salvata.").arg(file);
+        else if (!writableNow(folderOf(m_path)))
+            what = QStringLiteral("Baza de date nu poate fi folosita: folderul %1 poate fi doar citit.").arg(folder);
+        if (!what.isEmpty())
+            return engineMessage.isEmpty() ? what : what + QStringLiteral(" (") + engineMessage + QStringLiteral(")");
+    }
+    return describeStoreFailure(code, engineMessage);
 }
 
 sqlite3_stmt* Connection::checkout(const QByteArray& sql)
@@ -107,7 +179,7 @@ sqlite3_stmt* Connection::checkout(const QByteArray& sql)
     const int rc = sqlite3_prepare_v3(m_db, sql.constData(), int(sql.size()), SQLITE_PREPARE_PERSISTENT, &stmt, &tail);
     if (rc != SQLITE_OK) {
         sqlite3_finalize(stmt);
-        throw StoreError(describeStoreFailure(rc, QString::fromUtf8(sqlite3_errmsg(m_db))), rc);
+        throw StoreError(describeFailure(rc, QString::fromUtf8(sqlite3_errmsg(m_db))), rc);
     }
     if (!stmt)
         throw StoreError(QStringLiteral("Instructiune goala."));

@@ -21,8 +21,18 @@ public:
     sqlite3* handle() const { return m_db; }
     const QString& path() const { return m_path; }
 
-    // True while the file on disk is still the one this connection opened.
+    // True while the file on disk is still the one this connection opened,
+    // with the same write permission as then.
     bool stillValid() const;
+
+    // Copies the journal into the file this connection has open and empties
+    // it, so that nothing of it is ever read as part of another file put in
+    // this one's place. The engine skips this on closing a removed file.
+    void foldJournal();
+
+    // The user's message for an engine failure on this file: for opening and
+    // write failures it says which of file and folder is missing or read-only.
+    QString describeFailure(int code, const QString& engineMessage) const;
 
     // A prepared statement for the text, from the cache when there is one idle.
     sqlite3_stmt* checkout(const QByteArray& sql);
@@ -34,6 +44,7 @@ private:
     sqlite3* m_db = nullptr;
     unsigned long long m_device = 0;
     unsigned long long m_inode = 0;
+    bool m_writable = false;
     std::map<QByteArray, std::vector<sqlite3_stmt*>> m_idle;
     size_t m_idleCount = 0;
 };

@@ -19,7 +19,7 @@ JetPattern::JetPattern(const QString& pattern)
     const int n = int(pattern.size());
     for (int i = 0; i < n; ++i) {
         const char16_t c = pattern[i].unicode();
-        Element e{Kind::Literal};
+        Element e{Kind::Literal, 0, false, {}};
         if (c == u'*') {
             if (!m_elements.empty() && m_elements.back().kind == Kind::AnyRun)
                 continue;
@@ -95,9 +95,16 @@ bool JetPattern::matchOne(const Element& e, char16_t folded) const
 bool JetPattern::matches(QStringView value) const
 {
     // Greedy match with backtracking to the last `*`: linear in practice and
-    // never worse than pattern length × value length.
+    // never worse than pattern length × value length. `?`, `#` and sets take
+    // one whole character, so a surrogate pair counts once, as the engine's
+    // own LIKE counts it; a literal pair in the pattern matches unit by unit.
     const size_t np = m_elements.size();
     const qsizetype nv = value.size();
+    auto width = [&](qsizetype at) -> qsizetype {
+        return at + 1 < nv && QChar::isHighSurrogate(value[at].unicode()) && QChar::isLowSurrogate(value[at + 1].unicode())
+                   ? 2
+                   : 1;
+    };
     size_t p = 0;
     qsizetype v = 0;
     size_t starP = size_t(-1);
@@ -108,15 +115,21 @@ bool JetPattern::matches(QStringView value) const
             starV = v;
             continue;
         }
-        if (p < np && matchOne(m_elements[p], fold(value[v].unicode()))) {
-            ++p;
-            ++v;
-            continue;
+        if (p < np) {
+            const Element& e = m_elements[p];
+            const qsizetype w = e.kind == Kind::Literal ? 1 : width(v);
+            if (w == 2 ? (e.kind == Kind::AnyOne || (e.kind == Kind::Set && e.negated))
+                       : matchOne(e, fold(value[v].unicode()))) {
+                ++p;
+                v += w;
+                continue;
+            }
         }
         if (starP == size_t(-1))
             return false;
         p = starP + 1;
-        v = ++starV;
+        starV += width(starV);
+        v = starV;
     }
     while (p < np && m_elements[p].kind == Kind::AnyRun)
         ++p;
@@ -130,6 +143,9 @@ bool JetPattern::toNativeLike(const QString& pattern, QString& out)
     for (const QChar qc : pattern) {
         const char16_t c = qc.unicode();
         if (c < 0x20 || c >= 0x7f || c == u'#' || c == u'[')
+            return false;
+        // The engine folds ASCII only; "ſ" and the Kelvin sign fold to s and k.
+        if (c == u's' || c == u'S' || c == u'k' || c == u'K')
             return false;
         if (c == u'*')
             out += QLatin1Char('%');

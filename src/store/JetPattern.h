@@ -14,7 +14,8 @@ public:
     bool matches(QStringView value) const;
 
     // The same pattern for SQLite's own LIKE (with ESCAPE '\'), when that gives
-    // identical results: only `*`, `?` and printable ASCII. Empty otherwise.
+    // identical results: only `*`, `?` and printable ASCII other than the letters
+    // s and k (non-ASCII letters fold to them). False otherwise.
     static bool toNativeLike(const QString& pattern, QString& out);
 
 private:

@@ -34,7 +34,7 @@ QVariant columnValue(sqlite3_stmt* stmt, int c)
         return QVariant(sqlite3_column_double(stmt, c));
     default: {
         const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
-        return QVariant(QString::fromUtf8(p, sqlite3_column_bytes(stmt, c)));
+        return QVariant(TextEncoding::fromStoreUtf8(p, sqlite3_column_bytes(stmt, c)));
     }
     }
 }
@@ -55,6 +55,8 @@ void Recordset::buffer()
     // A read failure here ends the rows early, as the walk itself would have.
     m_connection->giveBack(m_stmt);
     m_stmt = nullptr;
+    // The rows are ours now; the connection may close whenever modDB lets go.
+    m_connection.reset();
     m_buffered = true;
     m_cursor = 0;
     m_atEnd = m_rows.empty() || n == 0;
@@ -67,9 +69,10 @@ QVariant Recordset::bufferedValue(int c) const
 
 int Recordset::column(const QString& name) const
 {
-    const QString key = name.toCaseFolded();
+    // Compared in place: folding the name into a new string for every field
+    // of every row costs more than reading the field.
     for (size_t i = 0; i < m_names.size(); ++i)
-        if (m_names[i] == key)
+        if (m_names[i].compare(name, Qt::CaseInsensitive) == 0)
             return int(i);
     throw StoreError(QStringLiteral("Campul \"%1\" nu exista in rezultat.").arg(name));
 }

@@ -2,6 +2,7 @@
 
 #include "store/Connection.h"
 #include "store/SqlDialect.h"
+#include "store/TextEncoding.h"
 
 #include <QDir>
 #include <sqlite3.h>
@@ -58,6 +59,14 @@ std::shared_ptr<Connection> modDB::connection()
     // database is noticed at once, as if it were opened afresh each time.
     if (m_db && (!sqlite3_get_autocommit(m_db->handle()) || m_db->stillValid()))
         return m_db;
+    // The file was replaced, removed or changed its permissions. The old
+    // connection goes first, its journal folded into the file it had open:
+    // left beside the path, that journal would be read as part of whatever
+    // file lies there now.
+    if (m_db) {
+        m_db->foldJournal();
+        m_db.reset();
+    }
     auto fresh = std::make_shared<Connection>(m_path); // throws; m_db is kept then
     m_db = fresh;
     return m_db;
@@ -86,8 +95,12 @@ void bindAll(sqlite3_stmt* stmt, const std::vector<SqlDialect::Param>& params)
 {
     int i = 1;
     for (const auto& p : params) {
-        if (const auto* s = std::get_if<QString>(&p))
-            sqlite3_bind_text16(stmt, i, s->utf16(), int(s->size() * 2), SQLITE_TRANSIENT);
+        if (const auto* s = std::get_if<QString>(&p)) {
+            // UTF-8 of our own making: the engine's UTF-16 reader would join a
+            // lone surrogate with the next character and drop a leading U+FEFF.
+            const QByteArray bytes = TextEncoding::toStoreUtf8(*s);
+            sqlite3_bind_text(stmt, i, bytes.constData(), int(bytes.size()), SQLITE_TRANSIENT);
+        }
         else
             sqlite3_bind_int64(stmt, i, std::get<qint64>(p));
         ++i;
@@ -100,6 +113,8 @@ void modDB::RunSql(const QString& statement, bool isQuery)
 {
     ++m_calls;
     const SqlDialect::Statement st = SqlDialect::translate(statement);
+    if (m_rs)
+        m_rs->buffer();
     std::shared_ptr<Connection> conn = connection();
     sqlite3_stmt* stmt = nullptr;
     try {
@@ -121,8 +136,9 @@ void modDB::RunSql(const QString& statement, bool isQuery)
     if (rc != SQLITE_ROW && rc != SQLITE_DONE) {
         const QString msg = QString::fromUtf8(sqlite3_errmsg(conn->handle()));
         conn->giveBack(stmt);
+        const QString text = conn->describeFailure(rc, msg);
         dropConnectionAfter(rc);
-        throw StoreError(describeStoreFailure(rc, msg), rc);
+        throw StoreError(text, rc);
     }
     if (!isQuery) {
         conn->giveBack(stmt);

@@ -1,5 +1,7 @@
 #include "support/TestSupport.h"
 
+#include "store/TextEncoding.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -75,9 +77,9 @@ std::vector<QStringList> TempProgram::rows(const QString& sql) const
     while (sqlite3_step(stmt) == SQLITE_ROW) {
         QStringList row;
         for (int i = 0; i < sqlite3_column_count(stmt); ++i) {
-            const auto* text = static_cast<const char16_t*>(sqlite3_column_text16(stmt, i));
-            const int bytes = sqlite3_column_bytes16(stmt, i);
-            row << (text ? QString::fromUtf16(text, bytes / 2) : QString());
+            // Decoded as the program decodes, so a value reads back alike here and there.
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
+            row << (text ? TextEncoding::fromStoreUtf8(text, sqlite3_column_bytes(stmt, i)) : QString());
         }
         out.push_back(row);
     }
