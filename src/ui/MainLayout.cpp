@@ -62,6 +62,7 @@ void buildWindow(QWidget* form, Controls& ui)
     ui.Label11->setFont(uiFont(QStringLiteral("Tahoma"), 11.25, true));
     ui.Label11->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
     ui.Label11->setWordWrap(true);
+    ui.Label11->setTextFormat(Qt::PlainText); // act titles are shown as written, never as markup
     ui.Label11->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     ui.Fav = viewerButton(form, QStringLiteral("Fav"), QStringLiteral("Adauga la Favorite"), 1920, 8280, 2175, 375);
     ui.Label12 = viewerButton(form, QStringLiteral("Label12"), QStringLiteral("Print"), 6720, 8280, 735, 255);

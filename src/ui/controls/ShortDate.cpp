@@ -1,8 +1,20 @@
 #include "ui/controls/ShortDate.h"
 
-ShortDate::ShortDate() : ShortDate(fourDigitYear(QLocale::system().dateFormat(QLocale::ShortFormat)))
+namespace {
+
+// A machine without regional settings (the C locale) gets the Romanian form
+// rather than the C locale's "8 Dec 2026".
+QLocale regionalLocale()
 {
-    m_locale = QLocale::system();
+    const QLocale system = QLocale::system();
+    return system.language() == QLocale::C ? QLocale(QLocale::Romanian, QLocale::Romania) : system;
+}
+
+} // namespace
+
+ShortDate::ShortDate() : ShortDate(fourDigitYear(regionalLocale().dateFormat(QLocale::ShortFormat)))
+{
+    m_locale = regionalLocale();
 }
 
 ShortDate::ShortDate(const QString& format) : m_format(format), m_locale(QLocale::c())
