@@ -2,6 +2,7 @@
 // the same statement texts, rows copied out.
 //   bench_day_views [--events N] [--years Y] [--rounds R]
 
+#include "BenchSupport.h"
 #include "ui/Form1.h"
 
 #include <QApplication>
@@ -108,12 +109,6 @@ double refreshMs(Form1& form, const std::vector<QDate>& firsts, long long& rows)
     return double(timer.nsecsElapsed()) / 1e6;
 }
 
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -159,7 +154,7 @@ int main(int argc, char** argv)
         r.push_back(refreshMs(form, firsts, formRows));
     }
     sqlite3_close(bare);
-    const double bm = median(b), rm = median(r);
+    const double bm = bench::median(b), rm = bench::median(r);
     std::printf("events: %d over %d days; %zu refreshes, %lld rows each pass (form %lld)\n", events, days,
                 firsts.size(), bareRows, formRows);
     std::printf("bare sqlite3, 3 queries:  %8.3f ms per refresh (median of %d)\n", bm / double(firsts.size()), rounds);

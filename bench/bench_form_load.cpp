@@ -3,6 +3,7 @@
 //   bench_form_load [--acts N] [--rounds R]
 // The catalogue is generated once into /tmp and reused by later runs.
 
+#include "BenchSupport.h"
 #include "SyntheticCatalogue.h"
 
 #include "ui/Form1.h"
@@ -21,28 +22,6 @@
 
 namespace {
 
-// The baseline: the engine walks the query and the three texts are copied out.
-double bareWalkMs(const std::string& dbPath, long long& rows)
-{
-    QElapsedTimer timer;
-    timer.start();
-    sqlite3* db = nullptr;
-    sqlite3_open_v2(dbPath.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
-    sqlite3_stmt* stmt = nullptr;
-    sqlite3_prepare_v2(db, "Select ID, Titlu, TipAct from Acte", -1, &stmt, nullptr);
-    std::vector<std::string> cells;
-    while (sqlite3_step(stmt) == SQLITE_ROW) {
-        for (int c = 0; c < 3; ++c) {
-            const char* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
-            cells.emplace_back(text ? text : "", size_t(sqlite3_column_bytes(stmt, c)));
-        }
-    }
-    sqlite3_finalize(stmt);
-    sqlite3_close(db);
-    rows = (long long)cells.size() / 3;
-    return double(timer.nsecsElapsed()) / 1e6;
-}
-
 double formLoadMs(const QString& programDir, int& listed)
 {
     QElapsedTimer timer;
@@ -51,12 +30,6 @@ double formLoadMs(const QString& programDir, int& listed)
     const double ms = double(timer.nsecsElapsed()) / 1e6;
     listed = form.controls().List1->Count();
     return ms;
-}
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 } // namespace
@@ -107,13 +80,13 @@ int main(int argc, char** argv)
 
     long long rows = 0;
     int listed = 0;
-    bareWalkMs(dbPath, rows); // warm the page cache for both contenders
+    bench::bareActWalkMs(dbPath, rows); // warm the page cache for both contenders
     std::vector<double> bare, load;
     for (int r = 0; r < rounds; ++r) {
-        bare.push_back(bareWalkMs(dbPath, rows));
+        bare.push_back(bench::bareActWalkMs(dbPath, rows));
         load.push_back(formLoadMs(programDir, listed));
     }
-    const double b = median(bare), l = median(load);
+    const double b = bench::median(bare), l = bench::median(load);
     std::printf("acts: %lld (listed %d)\n", rows, listed);
     std::printf("bare sqlite3 walk:        %8.1f ms (median of %d)\n", b, rounds);
     std::printf("Form1 + Form_Load:        %8.1f ms (median of %d)\n", l, rounds);

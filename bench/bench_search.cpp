@@ -10,6 +10,7 @@
 // The catalogue is generated once into /tmp and reused by later runs; the
 // user tables are refilled on every run.
 
+#include "BenchSupport.h"
 #include "SyntheticCatalogue.h"
 
 #include "store/modDB.h"
@@ -28,25 +29,6 @@
 
 namespace {
 
-class SilentDialogs final : public Dialogs {
-public:
-    int messages = 0;
-    void message(QWidget*, const QString& text) override
-    {
-        ++messages;
-        std::fprintf(stderr, "message: %s\n", qPrintable(text));
-    }
-    bool question(QWidget*, const QString&) override { return false; }
-    QString openFile(QWidget*, const QString&, const QString&) override { return {}; }
-    QString saveFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-};
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 double timeMs(const std::function<void()>& work)
 {
     QElapsedTimer timer;
@@ -60,7 +42,7 @@ double medianMs(int rounds, const std::function<void()>& work)
     std::vector<double> v;
     for (int r = 0; r < rounds; ++r)
         v.push_back(timeMs(work));
-    return median(v);
+    return bench::median(v);
 }
 
 // Runs a query and copies every cell out as text, as a list would need it.
@@ -146,7 +128,7 @@ int main(int argc, char** argv)
     const std::string likeSql = std::string("select ID, Titlu, TipAct from Acte where Titlu like '%") + keyword + "%'";
     bareRows(db, "select ID, Titlu, TipAct from Acte"); // warm the page cache for both contenders
 
-    SilentDialogs dialogs;
+    bench::QuietDialogs dialogs;
     Form1 form(programDir, nullptr, &dialogs);
     Controls& u = form.controls();
     std::printf("acts listed at start: %d\n", u.List1->Count());

@@ -3,6 +3,7 @@
 //   bench_store [--acts N] [--inserts N]
 // The catalogue is generated once into /tmp and reused by later runs.
 
+#include "BenchSupport.h"
 #include "SyntheticCatalogue.h"
 
 #include "store/modDB.h"
@@ -92,26 +93,6 @@ double storeWalkMs(const QString& programDir, long long& rows)
     return double(t.nsecsElapsed()) / 1e6;
 }
 
-double bareWalkMs(const std::string& dbPath, long long& rows)
-{
-    QElapsedTimer t;
-    t.start();
-    sqlite3* db = nullptr;
-    sqlite3_open_v2(dbPath.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
-    sqlite3_stmt* stmt = nullptr;
-    sqlite3_prepare_v2(db, "Select ID, Titlu, TipAct from Acte", -1, &stmt, nullptr);
-    std::vector<std::string> cells;
-    while (sqlite3_step(stmt) == SQLITE_ROW)
-        for (int c = 0; c < 3; ++c) {
-            const char* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
-            cells.emplace_back(text ? text : "", size_t(sqlite3_column_bytes(stmt, c)));
-        }
-    sqlite3_finalize(stmt);
-    sqlite3_close(db);
-    rows = (long long)cells.size() / 3;
-    return double(t.nsecsElapsed()) / 1e6;
-}
-
 double best(int rounds, const std::function<double()>& f)
 {
     double b = 1e300;
@@ -154,9 +135,9 @@ int main(int argc, char** argv)
         synthetic::makeCatalogue(dbPath, TARVENOR_SCHEMA_PATH, options);
     }
     long long storeRows = 0, bareRows = 0;
-    bareWalkMs(dbPath, bareRows); // warm the file cache
+    bench::bareActWalkMs(dbPath, bareRows); // warm the file cache
     const double storeWalk = best(3, [&] { return storeWalkMs(programDir, storeRows); });
-    const double bareWalk = best(3, [&] { return bareWalkMs(dbPath, bareRows); });
+    const double bareWalk = best(3, [&] { return bench::bareActWalkMs(dbPath, bareRows); });
     std::printf("walk of %lld rows (ID, Titlu, TipAct as text): store %.1f ms, bare %.1f ms, ratio %.2f\n", storeRows,
                 storeWalk, bareWalk, storeWalk / bareWalk);
     return storeRows == bareRows ? 0 : 1;

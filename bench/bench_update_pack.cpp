@@ -3,6 +3,7 @@
 //   bench_update_pack [--acts N]
 // The pack is written by tools/make_update_pack from a synthetic catalogue.
 
+#include "BenchSupport.h"
 #include "SyntheticCatalogue.h"
 
 #include "catalogue/UpdatePack.h"
@@ -19,15 +20,6 @@
 #include <cstdio>
 
 namespace {
-
-class QuietDialogs final : public Dialogs {
-public:
-    QString last;
-    void message(QWidget*, const QString& text) override { last = text; }
-    bool question(QWidget*, const QString&) override { return false; }
-    QString openFile(QWidget*, const QString&, const QString&) override { return {}; }
-    QString saveFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-};
 
 // An empty catalogue made from the schema, as a program folder.
 QString emptyProgram(const QString& root, const char* name)
@@ -87,7 +79,7 @@ int main(int argc, char** argv)
     sqlite3_close(db);
 
     const QString ourDir = emptyProgram(tmp.path(), "ours");
-    QuietDialogs dialogs;
+    bench::QuietDialogs dialogs;
     Form1 form(ourDir, nullptr, &dialogs);
     timer.restart();
     form.ImportUpdatePack(pack);

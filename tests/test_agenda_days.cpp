@@ -7,13 +7,6 @@ using namespace testsupport;
 
 namespace {
 
-QStringList texts(std::initializer_list<const char*> items)
-{
-    QStringList out;
-    for (const char* i : items)
-        out << QString::fromUtf8(i);
-    return out;
-}
 
 QStringList days(FormFixture& f)
 {
@@ -77,16 +70,16 @@ private slots:
         f.program.exec(QStringLiteral("insert into tip_eveniment (tipeveniment) values ('Termen');"
                                       "insert into agenda (data, ora, coment, tipeveniment) values ('1/2/2027', '09:00', '', 1)"));
         f.form().Agenda_Click();
-        QCOMPARE(days(f), texts({"12/31/2026", "1/1/2027", "1/2/2027"}));
+        QCOMPARE(days(f), utf8List({"12/31/2026", "1/1/2027", "1/2/2027"}));
         QCOMPARE(f.ui().View3->Count(), 1);
         press(f, QStringLiteral(">"));
-        QCOMPARE(days(f), texts({"1/1/2027", "1/2/2027", "1/3/2027"}));
+        QCOMPARE(days(f), utf8List({"1/1/2027", "1/2/2027", "1/3/2027"}));
         QCOMPARE(f.ui().View2->Count(), 1);
         QCOMPARE(f.ui().View3->Count(), 0);
         // The agenda entry starts at today again after paging.
         press(f, QStringLiteral(">><"));
         f.form().Agenda_Click();
-        QCOMPARE(days(f), texts({"12/31/2026", "1/1/2027", "1/2/2027"}));
+        QCOMPARE(days(f), utf8List({"12/31/2026", "1/1/2027", "1/2/2027"}));
     }
 
     void viewsListEachDaysEvents()
@@ -103,15 +96,15 @@ private slots:
         f.form().Agenda_Click();
         const Controls& u = f.ui();
         // Two events at the same hour both show; the one whose type is gone shows nowhere.
-        QCOMPARE(listRows(*u.View1), texts({"|09:00|Termen instanta|Dosar 12/2007|1", "|09:00|Intalnire client|Client nou|2"}));
+        QCOMPARE(listRows(*u.View1), utf8List({"|09:00|Termen instanta|Dosar 12/2007|1", "|09:00|Intalnire client|Client nou|2"}));
         QCOMPARE(u.View2->Count(), 0);
-        QCOMPARE(listRows(*u.View3), texts({"|15:30|Intalnire client|Primul rand\nal doilea|4"}));
+        QCOMPARE(listRows(*u.View3), utf8List({"|15:30|Intalnire client|Primul rand\nal doilea|4"}));
         for (const ListView* v : {u.View1, u.View2, u.View3})
             QVERIFY(!listColumn(*v, 4).contains(QStringLiteral("3")));
 
         press(f, QStringLiteral(">"));
-        QCOMPARE(listColumn(*u.View2, 4), texts({"4"}));
-        QCOMPARE(listColumn(*u.View3, 4), texts({"5"}));
+        QCOMPARE(listColumn(*u.View2, 4), utf8List({"4"}));
+        QCOMPARE(listColumn(*u.View3, 4), utf8List({"5"}));
         QCOMPARE(u.View1->Count(), 0);
         QVERIFY(f.dialogs.messages.isEmpty());
     }

@@ -8,13 +8,6 @@ using namespace testsupport;
 
 namespace {
 
-QStringList texts(std::initializer_list<const char*> items)
-{
-    QStringList out;
-    for (const char* i : items)
-        out << QString::fromUtf8(i);
-    return out;
-}
 
 const QString kComment = QString::fromUtf8("Dosarul lui O'Brien, „Știință” \"urgent\"\nrândul doi: țară, împăcare\n\nfinal");
 
@@ -130,7 +123,7 @@ private slots:
         f.form().View2_DblClick();
         QVERIFY(!u.Frame3->isHidden() && !u.modif->isHidden());
         QCOMPARE(QStringList({u.idag->text(), u.Datafr->text(), u.Orra->text(), u.tipev->Text(), u.Com->Text()}),
-                 texts({"1", "15.03.2007", "08:00", "Termen instanta", "vechi"}));
+                 utf8List({"1", "15.03.2007", "08:00", "Termen instanta", "vechi"}));
         QCOMPARE(u.tipev->count(), 2);
 
         // A name that is no type's: refused, nothing written, still editing.
@@ -138,7 +131,7 @@ private slots:
         f.form().modif_Click();
         QCOMPARE(f.dialogs.messages, QStringList({EventEditor::unknownTypeMessage()}));
         QVERIFY(!u.Frame3->isHidden() && !u.modif->isHidden());
-        QCOMPARE(agendaRows(f), texts({"1|15.03.2007|08:00|vechi|1"}));
+        QCOMPARE(agendaRows(f), utf8List({"1|15.03.2007|08:00|vechi|1"}));
 
         // The exact name typed, a new hour and a multi-line comment.
         u.tipev->setEditText(QStringLiteral("Intalnire client"));
@@ -156,7 +149,7 @@ private slots:
         QCOMPARE(u.Com->Text(), kComment);
         pick(f, QStringLiteral("Termen instanta"));
         f.form().modif_Click();
-        QCOMPARE(listColumn(*u.View2, 2), texts({"Termen instanta"}));
+        QCOMPARE(listColumn(*u.View2, 2), utf8List({"Termen instanta"}));
         QCOMPARE(f.dialogs.messages.size(), 1);
     }
 
@@ -175,7 +168,7 @@ private slots:
         QVERIFY(u.modif->isHidden());
         pick(f, QStringLiteral("Termen instanta"));
         f.form().Label26_Click();
-        QCOMPARE(agendaRows(f), texts({"1|14.03.2007|08:00|x|2", "2|16.03.2007|08:00|x|1"}));
+        QCOMPARE(agendaRows(f), utf8List({"1|14.03.2007|08:00|x|2", "2|16.03.2007|08:00|x|1"}));
     }
 
     void doubleClickWithoutRowDoesNothing()

@@ -1,5 +1,7 @@
 #include "catalogue/Favourites.h"
 
+#include "catalogue/ActListRebuild.h"
+
 #include "store/SqlLiteral.h"
 #include "store/modDB.h"
 #include "ui/AppContext.h"
@@ -30,16 +32,9 @@ void Favourites::Fav_Click()
 
 void Favourites::LoadFavourites()
 {
-    Controls& u = m_ctx.ui;
-    ListView& list = *u.List1;
-    ListView& scratch = *u.List2;
-    // One reset per list for the whole rebuild; the batches also close when a
-    // store failure unwinds, leaving the rows listed so far.
-    ListFill listBatch(list);
-    ListFill scratchBatch(scratch);
-    list.Clear();
-    scratch.Clear();
-    m_ctx.state.AllActsListed = false;
+    ActListRebuild rebuild(m_ctx);
+    ListView& list = rebuild.list;
+    ListView& scratch = rebuild.scratch;
 
     m_ctx.db.RunSql(QStringLiteral("Select * from legi_favorite"), true);
     {
@@ -55,24 +50,14 @@ void Favourites::LoadFavourites()
     // One query per favourite: CurrentRs holds one result at a time. On a
     // store failure the rows listed so far stay (the batch ends on unwinding).
     const int count = scratch.Count();
-    // Field names match without regard to case; folded already, they cost no
-    // conversion per row.
-    const QString id = QStringLiteral("id"), title = QStringLiteral("titlu"), type = QStringLiteral("tipact");
     for (int i = 0; i < count; ++i) {
         const QString actId = scratch.SubItem(i, 3);
-        m_ctx.db.RunSql(QStringLiteral("Select ID, Titlu, TipAct from Acte where ID = ") + SqlLiteral::id(actId)
-                            + QStringLiteral(" "),
-                        true);
-        Recordset& rs = m_ctx.db.CurrentRs();
-        const int row = list.Add();
-        if (rs.Eof()) {
+        int row = rebuild.appendAct(actId);
+        if (row < 0) {
             // Still listed, so that the user can remove it.
+            row = list.Add();
             list.SetSubItem(row, 3, actId);
             list.SetSubItem(row, 1, missingActTitle());
-        } else {
-            list.SetSubItem(row, 3, rs.Text(id));
-            list.SetSubItem(row, 1, rs.Text(title));
-            list.SetSubItem(row, 2, rs.Text(type));
         }
         list.SetSubItem(row, 4, scratch.SubItem(i, 2));
     }

@@ -1,5 +1,7 @@
 #include "ui/Startup.h"
 
+#include "catalogue/ActListRebuild.h"
+
 #include "store/modDB.h"
 #include "ui/AppContext.h"
 
@@ -12,10 +14,7 @@ void fillAllActs(AppContext& ctx)
     Recordset& rs = ctx.db.CurrentRs();
     ListFill fill(list);
     while (!rs.Eof()) {
-        const int row = list.Add();
-        list.SetSubItem(row, 1, rs.Text(QStringLiteral("Titlu")));
-        list.SetSubItem(row, 2, rs.Text(QStringLiteral("TipAct")));
-        list.SetSubItem(row, 3, rs.Text(QStringLiteral("ID")));
+        ActListRebuild::appendActRow(list, rs);
         rs.MoveNext();
     }
 }

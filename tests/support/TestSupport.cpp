@@ -172,4 +172,12 @@ QString quoted(const QString& text)
     return QLatin1Char('\'') + t + QLatin1Char('\'');
 }
 
+QStringList utf8List(std::initializer_list<const char*> items)
+{
+    QStringList out;
+    for (const char* i : items)
+        out << QString::fromUtf8(i);
+    return out;
+}
+
 } // namespace testsupport

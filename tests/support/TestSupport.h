@@ -87,6 +87,9 @@ QStringList listRows(const ListView& view);
 // The text of sub-item `column` of every row.
 QStringList listColumn(const ListView& view, int column);
 
+// Texts written as UTF-8 literals.
+QStringList utf8List(std::initializer_list<const char*> items);
+
 // SQL text literal for fixtures written by the tests themselves.
 QString quoted(const QString& text);
 

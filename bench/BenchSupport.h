@@ -1,0 +1,65 @@
+#pragma once
+
+// Pieces every benchmark uses: a window that asks nothing, the median of
+// repeated timings, and the bare engine walk of the act list.
+
+#include "ui/Dialogs.h"
+
+#include <QElapsedTimer>
+#include <QString>
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace bench {
+
+// Answers no question and keeps the last message (printed, so a failing run shows why).
+class QuietDialogs final : public Dialogs {
+public:
+    int messages = 0;
+    QString last;
+    void message(QWidget*, const QString& text) override
+    {
+        ++messages;
+        last = text;
+        std::fprintf(stderr, "message: %s\n", qPrintable(text));
+    }
+    bool question(QWidget*, const QString&) override { return false; }
+    QString openFile(QWidget*, const QString&, const QString&) override { return {}; }
+    QString saveFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+};
+
+inline double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+// The baseline of the act list: the engine walks "Select ID, Titlu, TipAct
+// from Acte" and the three texts are copied out.
+inline double bareActWalkMs(const std::string& dbPath, long long& rows)
+{
+    QElapsedTimer timer;
+    timer.start();
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(dbPath.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_stmt* stmt = nullptr;
+    sqlite3_prepare_v2(db, "Select ID, Titlu, TipAct from Acte", -1, &stmt, nullptr);
+    std::vector<std::string> cells;
+    while (sqlite3_step(stmt) == SQLITE_ROW) {
+        for (int c = 0; c < 3; ++c) {
+            const char* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
+            cells.emplace_back(text ? text : "", size_t(sqlite3_column_bytes(stmt, c)));
+        }
+    }
+    sqlite3_finalize(stmt);
+    sqlite3_close(db);
+    rows = (long long)cells.size() / 3;
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+} // namespace bench

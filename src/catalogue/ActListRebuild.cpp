@@ -1,0 +1,34 @@
+#include "catalogue/ActListRebuild.h"
+
+#include "store/SqlLiteral.h"
+#include "store/modDB.h"
+#include "ui/AppContext.h"
+
+ActListRebuild::ActListRebuild(AppContext& ctx)
+    : list(*ctx.ui.List1), scratch(*ctx.ui.List2), m_ctx(ctx), m_listBatch(list), m_scratchBatch(scratch)
+{
+    list.Clear();
+    scratch.Clear();
+    ctx.state.AllActsListed = false;
+}
+
+int ActListRebuild::appendAct(const QString& actId)
+{
+    m_ctx.db.RunSql(QStringLiteral("Select ID, Titlu, TipAct from Acte where ID = ") + SqlLiteral::id(actId) +
+                        QStringLiteral(" "),
+                    true);
+    const Recordset& rs = m_ctx.db.CurrentRs();
+    return rs.Eof() ? -1 : appendActRow(list, rs);
+}
+
+int ActListRebuild::appendActRow(ListView& list, const Recordset& rs)
+{
+    // Field names match without regard to case; folded already, they cost no
+    // conversion per row.
+    static const QString id = QStringLiteral("id"), title = QStringLiteral("titlu"), type = QStringLiteral("tipact");
+    const int row = list.Add();
+    list.SetSubItem(row, 3, rs.Text(id));
+    list.SetSubItem(row, 1, rs.Text(title));
+    list.SetSubItem(row, 2, rs.Text(type));
+    return row;
+}
