@@ -8,6 +8,7 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <map>
 
 namespace UpdatePack {
@@ -195,7 +196,7 @@ private:
                 if (quote < 0)
                     refuse(line, QStringLiteral("text neincheiat (lipseste apostroful de inchidere)"));
                 const QStringView run = QStringView(m_s).mid(m_pos, quote - m_pos);
-                m_line += int(run.count(QLatin1Char('\n')));
+                m_line += int(std::count(run.utf16(), run.utf16() + run.size(), u'\n'));
                 text += run;
                 m_pos = int(quote) + 1;
                 if (peek() != QLatin1Char('\''))

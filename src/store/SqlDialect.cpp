@@ -52,9 +52,9 @@ std::vector<Token> tokenize(const QString& s)
                     break;
                 }
                 // Copy runs at once: literals may be megabytes long.
-                qsizetype k = j;
-                while (k < n && s[k] != QLatin1Char('\''))
-                    ++k;
+                qsizetype k = s.indexOf(QLatin1Char('\''), j);
+                if (k < 0)
+                    k = n;
                 value += QStringView(s).mid(j, k - j);
                 j = k;
             }

@@ -50,9 +50,12 @@ QString storedForm(QStringView value)
 
 QByteArray toStoreUtf8(QStringView value)
 {
-    if (!needsReplacing(value))
-        return value.toUtf8();
-    return storedForm(value).toUtf8();
+    // Qt writes an unpaired surrogate as '?'; with neither '?' nor a NUL in its
+    // output the text needs no replacing, which spares a scan of long texts.
+    QByteArray utf8 = value.toUtf8();
+    if (!utf8.contains('?') && !utf8.contains('\0'))
+        return utf8;
+    return needsReplacing(value) ? storedForm(value).toUtf8() : utf8;
 }
 
 QString fromStoreUtf8(const char* bytes, qsizetype size)
