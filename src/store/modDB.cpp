@@ -91,15 +91,21 @@ void modDB::dropConnectionAfter(int code)
 
 namespace {
 
-void bindAll(sqlite3_stmt* stmt, const std::vector<SqlDialect::Param>& params)
+// `kept` holds the texts until the statement is given back. A query's cursor
+// outlives them, so a query's texts are copied by the engine; a statement's
+// are not, which spares a copy of every long body an update brings.
+void bindAll(sqlite3_stmt* stmt, const std::vector<SqlDialect::Param>& params, std::vector<QByteArray>& kept,
+             bool isQuery)
 {
     int i = 1;
+    kept.reserve(params.size());
     for (const auto& p : params) {
         if (const auto* s = std::get_if<QString>(&p)) {
             // UTF-8 of our own making: the engine's UTF-16 reader would join a
             // lone surrogate with the next character and drop a leading U+FEFF.
-            const QByteArray bytes = TextEncoding::toStoreUtf8(*s);
-            sqlite3_bind_text(stmt, i, bytes.constData(), int(bytes.size()), SQLITE_TRANSIENT);
+            kept.push_back(TextEncoding::toStoreUtf8(*s));
+            const QByteArray& bytes = kept.back();
+            sqlite3_bind_text(stmt, i, bytes.constData(), int(bytes.size()), isQuery ? SQLITE_TRANSIENT : SQLITE_STATIC);
         }
         else
             sqlite3_bind_int64(stmt, i, std::get<qint64>(p));
@@ -127,7 +133,8 @@ void modDB::RunSql(const QString& statement, bool isQuery)
         conn->giveBack(stmt);
         throw StoreError(QStringLiteral("Instructiune invalida."));
     }
-    bindAll(stmt, st.params);
+    std::vector<QByteArray> kept; // declared after stmt's checkout, destroyed after its give-back
+    bindAll(stmt, st.params, kept, isQuery);
     if (isQuery && sqlite3_stmt_readonly(stmt) == 0) {
         conn->giveBack(stmt);
         throw StoreError(QStringLiteral("Instructiunea nu este o interogare."));
