@@ -41,6 +41,8 @@ std::unique_ptr<QPrinter> pdf(const QString& path)
 
 int main(int argc, char** argv)
 {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const double mb = argc > 1 ? std::atof(argv[1]) : 5.0;
     QTemporaryDir tmp;
