@@ -18,7 +18,7 @@ namespace {
 
 enum Kind { Area, Label, Button, Frame, List, Combo, Edit, Rich };
 
-struct Spec {
+struct ControlRow {
     const char* name;
     Kind kind;
     const char* parent; // "Form1" or a panel
@@ -28,7 +28,7 @@ struct Spec {
 };
 
 // Every control whose place is given, with its caption.
-const Spec kControls[] = {
+const ControlRow kControls[] = {
     {"Cautare", Area, "Form1", 1320, 600, 1095, 1095, nullptr, true},
     {"LegiCons", Area, "Form1", 3120, 600, 1095, 1095, nullptr, true},
     {"LegiFav", Area, "Form1", 4920, 600, 1095, 1095, nullptr, true},
@@ -161,7 +161,7 @@ private slots:
         FormFixture f(false);
         Form1& form = f.form();
         const QRect window(QPoint(0, 0), form.size());
-        for (const Spec& s : kControls) {
+        for (const ControlRow& s : kControls) {
             QWidget* w = find(form, s.name);
             QVERIFY2(w, s.name);
             QVERIFY2(hasKind(w, s.kind), s.name);
