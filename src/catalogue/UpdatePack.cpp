@@ -27,6 +27,26 @@ struct Value {
     QString text; // the digits of a number, or the text of a literal
 };
 
+// dd-mm-yyyy and a real calendar day. Read by hand: QDate::fromString
+// builds a format parser on every call, which a large pack pays per act.
+bool isStoredDate(const QString& text)
+{
+    if (text.size() != 10 || text[2] != QLatin1Char('-') || text[5] != QLatin1Char('-'))
+        return false;
+    auto number = [&](int from, int length) {
+        int value = 0;
+        for (int i = from; i < from + length; ++i) {
+            const char16_t c = text[i].unicode();
+            if (c < u'0' || c > u'9')
+                return -1;
+            value = value * 10 + (c - u'0');
+        }
+        return value;
+    };
+    const int day = number(0, 2), month = number(3, 2), year = number(6, 4);
+    return day > 0 && month > 0 && year > 0 && QDate(year, month, day).isValid();
+}
+
 [[noreturn]] void refuse(int line, const QString& reason)
 {
     throw Refusal{line, reason};
@@ -243,8 +263,7 @@ private:
             refuse(line, QStringLiteral("actul %1 nu are titlu").arg(a.id));
         if (a.an.size() != 4 || !SqlLiteral::isWholeNumber(a.an) || !a.an[0].isDigit())
             refuse(line, QStringLiteral("anul (An) trebuie sa aiba patru cifre, nu \"%1\"").arg(a.an.left(20)));
-        const QDate date = QDate::fromString(a.dataAparitie, QStringLiteral("dd-MM-yyyy"));
-        if (a.dataAparitie.size() != 10 || !date.isValid())
+        if (!isStoredDate(a.dataAparitie))
             refuse(line, QStringLiteral("data aparitiei trebuie sa fie de forma zz-ll-aaaa, nu \"%1\"")
                              .arg(a.dataAparitie.left(20)));
         return a;
