@@ -24,10 +24,7 @@ constexpr int kRounds = 60;
 
 // The texts of event n: long enough to span pages now and then, so that a
 // torn write would show.
-QString dayOf(long long n)
-{
-    return QStringLiteral("%1.03.2007").arg(1 + n % 28, 2, 10, QLatin1Char('0'));
-}
+QString dayOf(long long n) { return QStringLiteral("%1.03.2007").arg(1 + n % 28, 2, 10, QLatin1Char('0')); }
 QString hourOf(long long n)
 {
     return QStringLiteral("%1:%2").arg(n % 24, 2, 10, QLatin1Char('0')).arg(n % 60, 2, 10, QLatin1Char('0'));
@@ -72,7 +69,6 @@ private slots:
         TempProgram program;
         QRandomGenerator rng(20070314);
         std::set<long long> acknowledged;
-        int killedMidWrite = 0;
         QElapsedTimer clock;
         clock.start();
 
@@ -94,7 +90,6 @@ private slots:
             ::waitpid(child, &status, 0);
             QVERIFY2(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL,
                      qPrintable(QStringLiteral("child ended by itself, status %1").arg(status)));
-            ++killedMidWrite;
 
             QByteArray acks;
             char buf[4096];
@@ -105,7 +100,6 @@ private slots:
                 if (!line.isEmpty())
                     acknowledged.insert(line.toLongLong());
         }
-        QCOMPARE(killedMidWrite, kRounds);
         QVERIFY2(acknowledged.size() > size_t(kRounds), "too few writes to prove anything");
 
         // Every row present is whole; every acknowledged one is present.
@@ -125,7 +119,7 @@ private slots:
                 ++lost;
         QCOMPARE(lost, 0LL);
         QCOMPARE(program.scalar(QStringLiteral("pragma integrity_check")), QStringLiteral("ok"));
-        qInfo("kills %d, acknowledged writes %zu, rows lost %lld, %lld ms", killedMidWrite, acknowledged.size(), lost,
+        qInfo("kills %d, acknowledged writes %zu, rows lost %lld, %lld ms", kRounds, acknowledged.size(), lost,
               (long long)clock.elapsed());
     }
 };

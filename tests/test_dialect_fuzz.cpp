@@ -41,30 +41,20 @@ QString randomText(QRandomGenerator& rng, int maxLength, const QString& alphabet
     return s;
 }
 
+// One to four edits: insert, delete or replace a character, or copy a slice
+// elsewhere (doubles quotes, keywords, brackets).
 QString mutate(QRandomGenerator& rng, QString s)
 {
-    const int edits = 1 + int(rng.bounded(4));
-    for (int e = 0; e < edits; ++e) {
-        const int at = s.isEmpty() ? 0 : int(rng.bounded(s.size() + 1));
+    for (int e = 1 + int(rng.bounded(4)); e > 0; --e) {
+        const int at = int(rng.bounded(s.size() + 1));
         const QChar c = kAlphabet[int(rng.bounded(kAlphabet.size()))];
-        switch (rng.bounded(4)) {
-        case 0:
+        const int op = int(rng.bounded(4));
+        if (op == 0)
             s.insert(at, c);
-            break;
-        case 1:
-            if (at < s.size())
-                s.remove(at, 1);
-            break;
-        case 2:
-            if (at < s.size())
-                s[at] = c;
-            break;
-        default: {
-            // Copy a slice elsewhere: doubles quotes, keywords, brackets.
-            const int len = int(rng.bounded(8));
-            s.insert(at, s.mid(int(rng.bounded(s.size() + 1)), len));
-        }
-        }
+        else if (op == 3)
+            s.insert(at, s.mid(int(rng.bounded(s.size() + 1)), int(rng.bounded(8))));
+        else if (at < s.size())
+            op == 1 ? void(s.remove(at, 1)) : void(s[at] = c);
     }
     return s;
 }
@@ -189,26 +179,12 @@ bool refMatches(const QString& pattern, const QString& value)
                 continue;
             }
             const char16_t v = refFold(value[qsizetype(j)].unicode());
-            bool one = false;
-            switch (e.kind) {
-            case RefElement::Lit:
-                one = e.ch == v;
-                break;
-            case RefElement::One:
-                one = true;
-                break;
-            case RefElement::Digit:
-                one = v >= u'0' && v <= u'9';
-                break;
-            case RefElement::Set: {
-                bool in = false;
+            bool one = e.kind == RefElement::One || (e.kind == RefElement::Lit && e.ch == v)
+                       || (e.kind == RefElement::Digit && v >= u'0' && v <= u'9');
+            if (e.kind == RefElement::Set) {
                 for (const auto& r : e.ranges)
-                    in = in || (v >= r.first && v <= r.second);
-                one = in != e.negated;
-                break;
-            }
-            case RefElement::Run:
-                break;
+                    one = one || (v >= r.first && v <= r.second);
+                one = one != e.negated;
             }
             can[i][j] = one && can[i + 1][j + 1];
         }
@@ -240,9 +216,7 @@ private slots:
             QVERIFY(t.elapsed() < kPerInputMs);
             const bool want = refMatches(pattern, value);
             if (got != want)
-                QFAIL(qPrintable(QStringLiteral("pattern \"%1\" value \"%2\": %3, expected %4")
-                                     .arg(pattern, value, got ? QStringLiteral("match") : QStringLiteral("no match"),
-                                          want ? QStringLiteral("match") : QStringLiteral("no match"))));
+                QFAIL(qPrintable(QStringLiteral("pattern \"%1\" value \"%2\": match %3").arg(pattern, value).arg(got)));
             matched += got;
         }
         QVERIFY(matched > cases / 50); // the generator does reach matches
@@ -292,10 +266,13 @@ private slots:
     void mutatedStatementsFailCleanly()
     {
         // Random edits of real statements: translation gives a statement or a
-        // StoreError, never anything else, and quickly.
+        // StoreError, never anything else, and quickly. Every 40th also runs
+        // through RunSql on a real file, which must stay sound.
         const long long cases = fuzzCases(20000);
+        TempProgram program(true);
+        modDB db(program.dir());
         QRandomGenerator rng(31);
-        long long refused = 0;
+        long long refused = 0, ran = 0;
         for (long long i = 0; i < cases; ++i) {
             QString text = fill(kTemplates[rng.bounded(int(std::size(kTemplates)))], randomText(rng, 10));
             text = i % 10 == 0 ? randomText(rng, 80) : mutate(rng, text);
@@ -309,38 +286,22 @@ private slots:
                 ++refused;
             }
             QVERIFY(t.elapsed() < kPerInputMs);
-        }
-        QVERIFY(refused > 0);
-    }
-
-    void mutatedStatementsOnTheStore()
-    {
-        // The same through RunSql on a real file: only StoreError comes out,
-        // the file stays sound, the catalogue unchanged by the reads.
-        const long long cases = fuzzCases(20000) / 40;
-        TempProgram program(true);
-        modDB db(program.dir());
-        QRandomGenerator rng(77);
-        long long ran = 0;
-        for (long long i = 0; i < cases; ++i) {
-            const char* tmpl = kTemplates[rng.bounded(int(std::size(kTemplates)))];
-            const QString text = mutate(rng, fill(tmpl, randomText(rng, 10)));
+            if (i % 40 != 1)
+                continue;
             const bool isQuery = text.trimmed().startsWith(QLatin1String("select"), Qt::CaseInsensitive);
-            QElapsedTimer t;
-            t.start();
+            t.restart();
             try {
                 db.RunSql(text, isQuery);
                 if (isQuery)
                     for (Recordset& rs = db.CurrentRs(); !rs.Eof(); rs.MoveNext())
-                        for (int c = 0; c < rs.columnCount(); ++c)
-                            ;
+                        ;
                 ++ran;
             } catch (const StoreError& e) {
                 QVERIFY(!e.message().isEmpty());
             }
-            QVERIFY2(t.elapsed() < 4000, qPrintable(text));
+            QVERIFY2(t.elapsed() < 4000, qPrintable(text.left(200)));
         }
-        QVERIFY(ran > 0);
+        QVERIFY(refused > 0 && ran > 0);
         QCOMPARE(program.scalar(QStringLiteral("pragma integrity_check")), QStringLiteral("ok"));
     }
 
@@ -375,9 +336,7 @@ private slots:
                 if (refMatches(pattern, v))
                     want.insert(v);
             QVERIFY2(got == want, qPrintable(QStringLiteral("pattern \"%1\": %2 rows, expected %3")
-                                                 .arg(pattern)
-                                                 .arg(got.size())
-                                                 .arg(want.size())));
+                                                 .arg(pattern).arg(got.size()).arg(want.size())));
         }
     }
 };

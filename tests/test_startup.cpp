@@ -17,15 +17,9 @@ private slots:
         QCOMPARE(f.form().size(), QSize(803, 602));
         QVERIFY(f.form().windowFlags() & Qt::FramelessWindowHint);
         QCOMPARE(f.form().windowTitle(), QStringLiteral("Tarvenor 2007"));
-        const char* names[] = {"Cautare", "LegiCons", "LegiFav", "Agenda", "Contracte", "Update", "Frame1", "Frame2",
-                               "Frame3", "Frame4", "List1", "List2", "List3", "List4", "textlege", "Label11", "Fav",
-                               "Label12", "Inapoi", "inapoi2", "tipact", "nract", "zi", "luna", "anull", "data",
-                               "emitent", "nr", "an", "cuvcheie", "Label1", "View1", "View2", "View3", "Datafr",
-                               "Orra", "tipev", "Com", "idev", "tippev", "idag", "modif", "deftip", "st"};
-        for (const char* n : names)
-            QVERIFY2(f.form().findChild<QObject*>(QString::fromLatin1(n)), n);
-        QVERIFY(f.form().findChild<QMenu*>(QStringLiteral("st"))->findChild<QAction*>(QStringLiteral("sterge")) ||
-                !f.form().findChild<QMenu*>(QStringLiteral("st"))->actions().isEmpty());
+        // The act list's pop-up menu exists from the start, with its entry.
+        const auto* menu = f.form().findChild<QMenu*>(QStringLiteral("st"));
+        QVERIFY(menu && !menu->actions().isEmpty());
     }
 
     void loadFillsListsAndFixedFields()

