@@ -7,7 +7,6 @@ using namespace testsupport;
 
 namespace {
 
-
 QStringList days(FormFixture& f)
 {
     return {f.ui().Text1->text(), f.ui().Text2->text(), f.ui().Text3->text()};
@@ -15,12 +14,8 @@ QStringList days(FormFixture& f)
 
 void press(FormFixture& f, const QString& arrows)
 {
-    for (const QChar c : arrows) {
-        if (c == QLatin1Char('>'))
-            f.form().Label16_Click();
-        else
-            f.form().Label15_Click();
-    }
+    for (const QChar c : arrows)
+        c == QLatin1Char('>') ? f.form().Label16_Click() : f.form().Label15_Click();
 }
 
 } // namespace
@@ -99,8 +94,6 @@ private slots:
         QCOMPARE(listRows(*u.View1), utf8List({"|09:00|Termen instanta|Dosar 12/2007|1", "|09:00|Intalnire client|Client nou|2"}));
         QCOMPARE(u.View2->Count(), 0);
         QCOMPARE(listRows(*u.View3), utf8List({"|15:30|Intalnire client|Primul rand\nal doilea|4"}));
-        for (const ListView* v : {u.View1, u.View2, u.View3})
-            QVERIFY(!listColumn(*v, 4).contains(QStringLiteral("3")));
 
         press(f, QStringLiteral(">"));
         QCOMPARE(listColumn(*u.View2, 4), utf8List({"4"}));

@@ -8,13 +8,14 @@ using namespace testsupport;
 
 namespace {
 
-
 const QString kComment = QString::fromUtf8("Dosarul lui O'Brien, „Știință” \"urgent\"\nrândul doi: țară, împăcare\n\nfinal");
 
-// Two types; today 14.03.2007, so the days are 14, 15 and 16 March.
-void withTypes(FormFixture& f)
+// Two types and the given events; today 14.03.2007, so the days are 14, 15 and 16 March.
+void withTypes(FormFixture& f, const char* events = nullptr)
 {
     f.program.exec(QStringLiteral("insert into tip_eveniment (tipeveniment) values ('Termen instanta'), ('Intalnire client')"));
+    if (events)
+        f.program.exec(QStringLiteral("insert into agenda (data, ora, coment, tipeveniment) values ") + QString::fromUtf8(events));
 }
 
 // Chooses an entry the way a mouse pick does: the entry, then the click handler.
@@ -23,6 +24,13 @@ void pick(FormFixture& f, const QString& name)
     ComboBox* c = f.ui().tipev;
     c->setCurrentIndex(c->findText(name));
     f.form().tipev_Click();
+}
+
+// A real double-click at `at` on a view's rows, a press first as from a mouse.
+void doubleClick(ListView* view, const QPoint& at)
+{
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
 }
 
 QStringList agendaRows(FormFixture& f)
@@ -110,8 +118,7 @@ private slots:
     void editRewritesTheRow()
     {
         FormFixture f;
-        withTypes(f);
-        f.program.exec(QStringLiteral("insert into agenda (data, ora, coment, tipeveniment) values ('15.03.2007', '08:00', 'vechi', 1)"));
+        withTypes(f, "('15.03.2007', '08:00', 'vechi', 1)");
         Controls& u = f.ui();
         f.form().Agenda_Click();
         // A pick made earlier must not leak into the opened event's type.
@@ -124,7 +131,7 @@ private slots:
         QVERIFY(!u.Frame3->isHidden() && !u.modif->isHidden());
         QCOMPARE(QStringList({u.idag->text(), u.Datafr->text(), u.Orra->text(), u.tipev->Text(), u.Com->Text()}),
                  utf8List({"1", "15.03.2007", "08:00", "Termen instanta", "vechi"}));
-        QCOMPARE(u.tipev->count(), 2);
+        QCOMPARE(u.tipev->count(), 2); // refilled, not appended to
 
         // A name that is no type's: refused, nothing written, still editing.
         u.tipev->setEditText(QStringLiteral("Intalnire clientul"));
@@ -156,8 +163,7 @@ private slots:
     void dayAddAfterEditIsAddingMode()
     {
         FormFixture f;
-        withTypes(f);
-        f.program.exec(QStringLiteral("insert into agenda (data, ora, coment, tipeveniment) values ('14.03.2007', '08:00', 'x', 2)"));
+        withTypes(f, "('14.03.2007', '08:00', 'x', 2)");
         Controls& u = f.ui();
         f.form().Agenda_Click();
         u.View1->selectRow(0);
@@ -174,8 +180,7 @@ private slots:
     void doubleClickWithoutRowDoesNothing()
     {
         FormFixture f;
-        withTypes(f);
-        f.program.exec(QStringLiteral("insert into agenda (data, ora, coment, tipeveniment) values ('14.03.2007', '08:00', 'x', 1)"));
+        withTypes(f, "('14.03.2007', '08:00', 'x', 1)");
         Controls& u = f.ui();
         f.form().show();
         QVERIFY(QTest::qWaitForWindowExposed(&f.form()));
@@ -184,16 +189,11 @@ private slots:
         f.form().View2_DblClick(); // an empty day
         // Below the rows, with a row selected: still nothing.
         u.View1->selectRow(0);
-        const QPoint below(40, u.View1->viewport()->height() - 5);
-        QTest::mouseClick(u.View1->viewport(), Qt::LeftButton, {}, below);
-        QTest::mouseDClick(u.View1->viewport(), Qt::LeftButton, {}, below);
+        doubleClick(u.View1, QPoint(40, u.View1->viewport()->height() - 5));
         QVERIFY(u.Frame3->isHidden());
         QCOMPARE(u.idag->text(), QString());
-
-        // A real double-click on the row opens it (a press comes first, as from a mouse).
-        const QPoint row = u.View1->visualRect(u.View1->model()->index(0, 1)).center();
-        QTest::mouseClick(u.View1->viewport(), Qt::LeftButton, {}, row);
-        QTest::mouseDClick(u.View1->viewport(), Qt::LeftButton, {}, row);
+        // A real double-click on the row opens it.
+        doubleClick(u.View1, u.View1->visualRect(u.View1->model()->index(0, 1)).center());
         QVERIFY(!u.Frame3->isHidden());
         QCOMPARE(u.idag->text(), QStringLiteral("1"));
     }
