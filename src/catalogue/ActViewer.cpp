@@ -3,6 +3,7 @@
 #include "store/SqlLiteral.h"
 #include "store/modDB.h"
 #include "ui/AppContext.h"
+#include "ui/Navigation.h"
 
 namespace {
 
@@ -13,12 +14,9 @@ const QString kMissingAct = QStringLiteral("Actul nu mai exista in catalog.");
 QString ActViewer::composeText(const QString& title, QString content)
 {
     // The act's own line ends (CR, LF or CR LF) are unified before the joins,
-    // so that a text starting with LF cannot merge with the last CR of the
-    // heading; the box then takes the text without another copy.
-    if (content.contains(QLatin1Char('\r'))) {
-        content.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        content.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    }
+    // so that a text ending in CR cannot merge with the first line break of
+    // the marker; the box then takes the text without another copy.
+    content = RichTextBox::normaliseLineEnds(content);
     static const QString head(4, QLatin1Char('\n'));
     static const QString tail = QString(2, QLatin1Char('\n')) + QStringLiteral("---Tarvenor 2007---");
     QString text;
@@ -34,15 +32,6 @@ void ActViewer::ShowAct(const QString& title, QString content)
 {
     // Composed once and set once: an act may be several megabytes long.
     m_ctx.ui.textlege->setText(composeText(title, std::move(content)));
-}
-
-void ActViewer::showViewer()
-{
-    Controls& u = m_ctx.ui;
-    u.List1->hide();
-    u.textlege->show();
-    u.Inapoi->show();
-    u.Fav->show();
 }
 
 void ActViewer::recordOpening(const QString& actId)
@@ -69,14 +58,10 @@ void ActViewer::List1_DblClick()
     }
     QString content = rs.Text(QStringLiteral("Continut"));
 
-    u.List4->hide();
-    u.textlege->setText(QString());
-    u.Label12->show();
-    u.Frame1->hide();
-    u.List3->hide();
-    u.Label11->setText(title);
+    Navigation nav(m_ctx);
+    nav.openActViewerFromList(title);
     ShowAct(title, std::move(content));
-    showViewer();
+    nav.showActViewer();
     m_ctx.state.ShownActId = actId;
     recordOpening(actId);
 }
@@ -98,14 +83,11 @@ void ActViewer::List4_DblClick()
     const QString title = rs.Text(QStringLiteral("titlu"));
     QString content = rs.Text(QStringLiteral("Continut"));
 
-    u.textlege->setText(QString());
-    u.Label12->show();
-    u.Frame1->hide();
-    u.List3->hide();
-    u.List4->hide();
+    Navigation nav(m_ctx);
+    nav.openActViewerFromNews();
     u.Label11->setText(title);
     ShowAct(title, std::move(content));
-    showViewer();
+    nav.showActViewer();
     m_ctx.state.ShownActId = link;
     recordOpening(link);
 }

@@ -18,7 +18,6 @@ public:
 
 private:
     void ShowAct(const QString& title, QString content);
-    void showViewer();
     void recordOpening(const QString& actId);
 
     AppContext& m_ctx;

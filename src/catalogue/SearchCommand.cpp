@@ -1,5 +1,6 @@
 #include "catalogue/SearchCommand.h"
 
+#include "catalogue/ActListRebuild.h"
 #include "catalogue/Cautare.h"
 #include "catalogue/OpData.h"
 #include "store/modDB.h"
@@ -9,14 +10,14 @@ namespace {
 
 const QChar kCR(13);
 
-void fillDays(ComboBox& zi, int days)
+} // namespace
+
+void SearchCommand::fillDays(ComboBox& zi, int days)
 {
     zi.Clear();
     for (int d = 1; d <= days; ++d)
         zi.AddItem(d < 10 ? QStringLiteral("0%1").arg(d) : QString::number(d));
 }
-
-} // namespace
 
 void SearchCommand::Label1_Click()
 {
@@ -71,14 +72,8 @@ void SearchCommand::Label1_Click()
     try {
         Recordset& rs = m_ctx.db.CurrentRs();
         ListFill fill(list);
-        // Field names match without regard to case; written folded already,
-        // they cost no conversion on each of up to 200,000 rows.
-        const QString id = QStringLiteral("id"), title = QStringLiteral("titlu"), type = QStringLiteral("tipact");
         while (!rs.Eof()) {
-            const int row = list.Add();
-            list.SetSubItem(row, 3, rs.Text(id));
-            list.SetSubItem(row, 1, rs.Text(title));
-            list.SetSubItem(row, 2, rs.Text(type));
+            ActListRebuild::appendActRow(list, rs);
             rs.MoveNext();
         }
     } catch (const StoreError&) {
@@ -102,8 +97,6 @@ void SearchCommand::luna_Click()
     static const QStringList shortMonths = {QStringLiteral("04"), QStringLiteral("06"), QStringLiteral("09"),
                                             QStringLiteral("11")};
     if (longMonths.contains(month)) {
-        u.zi->Clear();
-        u.zi->setText(QStringLiteral("01"));
         fillDays(*u.zi, 31);
     } else if (shortMonths.contains(month)) {
         fillDays(*u.zi, 30);

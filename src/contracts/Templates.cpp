@@ -2,6 +2,7 @@
 
 #include "contracts/RtfReader.h"
 #include "ui/AppContext.h"
+#include "ui/Navigation.h"
 
 #include <QDir>
 #include <QTextDocument>
@@ -38,15 +39,7 @@ void Templates::List3_DblClick()
     if (row < 0)
         return; // nothing chosen: nothing to show
 
-    u.List4->hide();
-    u.textlege->show();
-    u.Label12->show();
-    u.Frame1->hide();
-    u.Label11->setText(u.List3->SubItem(row, 1));
-    u.List1->hide();
-    u.textlege->show();
-    u.inapoi2->show();
-    u.List3->hide();
+    Navigation(m_ctx).openTemplateViewer(u.List3->SubItem(row, 1));
 
     const QString path = templatePath(m_ctx.programDir, u.List3->SubItem(row, 2));
     // Read into a document of its own, then hand it to the box whole: the box

@@ -1,6 +1,7 @@
 #include "ui/Startup.h"
 
 #include "catalogue/ActListRebuild.h"
+#include "catalogue/SearchCommand.h"
 
 #include "store/modDB.h"
 #include "ui/AppContext.h"
@@ -37,9 +38,7 @@ void fillNews(AppContext& ctx)
 void Form_Load(AppContext& ctx)
 {
     Controls& u = ctx.ui;
-    u.zi->Clear();
-    for (int d = 1; d <= 31; ++d)
-        u.zi->AddItem(d < 10 ? QStringLiteral("0%1").arg(d) : QString::number(d));
+    SearchCommand::fillDays(*u.zi, 31);
     u.zi->setText(QStringLiteral("zz"));
     u.tipact->setText(QStringLiteral("- Orice Tip Act -"));
     u.emitent->setText(QStringLiteral("- Orice Emitent -"));
