@@ -70,7 +70,10 @@ public:
         m_shell.start(QStringLiteral("sqlite3"), {QStringLiteral("-batch"), dbPath});
         m_ok = m_shell.waitForStarted(5000);
         if (m_ok) {
-            m_shell.write(script);
+            // The probe in waitForLock() takes the write lock for a moment
+            // too; without a wait of its own the shell could meet it, fail
+            // and never hold the lock at all.
+            m_shell.write(QByteArray(".timeout 10000\n") + script);
             m_shell.waitForBytesWritten(2000);
         }
     }
