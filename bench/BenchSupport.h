@@ -1,12 +1,13 @@
 #pragma once
 
-// Pieces every benchmark uses: a window that asks nothing, the median of
-// repeated timings, and the bare engine walk of the act list.
+// Pieces every benchmark uses: a window that asks nothing, command-line
+// options, the median of repeated timings, and the bare engine walk of the act list.
 
 #include "ui/Dialogs.h"
 
 #include <QElapsedTimer>
 #include <QString>
+#include <QStringList>
 
 #include <sqlite3.h>
 
@@ -32,6 +33,21 @@ public:
     QString openFile(QWidget*, const QString&, const QString&) override { return {}; }
     QString saveFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
 };
+
+// The text after `--name` on the command line, or an empty text.
+inline QString option(const QStringList& args, const char* name)
+{
+    const int at = args.indexOf(QLatin1String(name));
+    return at > 0 && at + 1 < args.size() ? args[at + 1] : QString();
+}
+
+// A whole-number option, `fallback` when absent or not a number; at least `minimum`.
+inline int intOption(const QStringList& args, const char* name, int fallback, int minimum = 1)
+{
+    bool ok = false;
+    const int n = option(args, name).toInt(&ok);
+    return std::max(minimum, ok ? n : fallback);
+}
 
 inline double median(std::vector<double> v)
 {

@@ -115,18 +115,10 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    int events = 100000;
-    int years = 10;
-    int rounds = 5;
     const QStringList args = app.arguments();
-    for (int i = 1; i + 1 < args.size(); ++i) {
-        if (args[i] == QLatin1String("--events"))
-            events = args[++i].toInt();
-        else if (args[i] == QLatin1String("--years"))
-            years = args[++i].toInt();
-        else if (args[i] == QLatin1String("--rounds"))
-            rounds = std::max(1, args[++i].toInt());
-    }
+    const int events = bench::intOption(args, "--events", 100000, 0);
+    const int years = bench::intOption(args, "--years", 10);
+    const int rounds = bench::intOption(args, "--rounds", 5);
     const int days = int(kFirstDay.daysTo(kFirstDay.addYears(years)));
 
     QTemporaryDir dir;

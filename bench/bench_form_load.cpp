@@ -38,21 +38,11 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    int acts = 200000;
-    int rounds = 3;
-    bool childRss = false;
-    QString childDir;
     const QStringList args = app.arguments();
-    for (int i = 1; i < args.size(); ++i) {
-        if (args[i] == QLatin1String("--acts") && i + 1 < args.size())
-            acts = args[++i].toInt();
-        else if (args[i] == QLatin1String("--rounds") && i + 1 < args.size())
-            rounds = std::max(1, args[++i].toInt());
-        else if (args[i] == QLatin1String("--child-rss") && i + 1 < args.size()) {
-            childRss = true;
-            childDir = args[++i];
-        }
-    }
+    const int acts = bench::intOption(args, "--acts", 200000);
+    const int rounds = bench::intOption(args, "--rounds", 3);
+    const QString childDir = bench::option(args, "--child-rss");
+    const bool childRss = !childDir.isEmpty();
 
     if (childRss) {
         // Peak memory of the window with the whole catalogue listed and shown.

@@ -75,15 +75,9 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    int acts = 200000;
-    int rounds = 5;
     const QStringList args = app.arguments();
-    for (int i = 1; i < args.size(); ++i) {
-        if (args[i] == QLatin1String("--acts") && i + 1 < args.size())
-            acts = args[++i].toInt();
-        else if (args[i] == QLatin1String("--rounds") && i + 1 < args.size())
-            rounds = std::max(1, args[++i].toInt());
-    }
+    const int acts = bench::intOption(args, "--acts", 200000);
+    const int rounds = bench::intOption(args, "--rounds", 5);
 
     const QString programDir = QDir::tempPath() + QStringLiteral("/tarvenor_bench_search_%1").arg(acts);
     const std::string dbPath = (programDir + QStringLiteral("/db/database.sqlite")).toStdString();

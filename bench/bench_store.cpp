@@ -106,14 +106,9 @@ double best(int rounds, const std::function<double()>& f)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    int acts = 200000;
-    int inserts = 1000;
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (std::string(argv[i]) == "--acts")
-            acts = std::atoi(argv[++i]);
-        else if (std::string(argv[i]) == "--inserts")
-            inserts = std::atoi(argv[++i]);
-    }
+    const QStringList args = app.arguments();
+    const int acts = bench::intOption(args, "--acts", 200000);
+    const int inserts = bench::intOption(args, "--inserts", 1000);
 
     // Alternated and the best of three: the disk's flush time varies a lot.
     double storeIns = 1e300, bareIns = 1e300;

@@ -39,11 +39,7 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    int acts = 20000;
-    const QStringList args = app.arguments();
-    for (int i = 1; i + 1 < args.size(); ++i)
-        if (args[i] == QLatin1String("--acts"))
-            acts = args[++i].toInt();
+    const int acts = bench::intOption(app.arguments(), "--acts", 20000);
 
     QTemporaryDir tmp;
     const QString source = tmp.filePath(QStringLiteral("source.sqlite"));
