@@ -30,42 +30,46 @@ void DayViews::Label16_Click()
     moveDays(+1);
 }
 
+DayViews::Column DayViews::column(Controls& u, int day)
+{
+    switch (day) {
+    case 1: return {u.Text1, u.View1};
+    case 2: return {u.Text2, u.View2};
+    case 3: return {u.Text3, u.View3};
+    default: return {nullptr, nullptr};
+    }
+}
+
 void DayViews::showDaysFrom(const QDate& first)
 {
-    Controls& u = m_ctx.ui;
-    u.Text1->setText(m_ctx.dates.toText(first));
-    u.Text2->setText(m_ctx.dates.toText(first.addDays(1)));
-    u.Text3->setText(m_ctx.dates.toText(first.addDays(2)));
+    for (int day = 1; day <= 3; ++day)
+        column(m_ctx.ui, day).box->setText(m_ctx.dates.toText(first.addDays(day - 1)));
 }
 
 void DayViews::moveDays(int delta)
 {
-    Controls& u = m_ctx.ui;
-    QLineEdit* boxes[] = {u.Text1, u.Text2, u.Text3};
     QDate days[3];
     for (int i = 0; i < 3; ++i) {
-        days[i] = m_ctx.dates.fromText(boxes[i]->text());
+        days[i] = m_ctx.dates.fromText(column(m_ctx.ui, i + 1).box->text());
         // The boxes only ever hold dates the program wrote; if one does not
         // read back (never filled), leave the days alone rather than blank them.
         if (!days[i].isValid())
             return;
     }
     for (int i = 0; i < 3; ++i)
-        boxes[i]->setText(m_ctx.dates.toText(days[i].addDays(delta)));
+        column(m_ctx.ui, i + 1).box->setText(m_ctx.dates.toText(days[i].addDays(delta)));
     RefreshDayViews();
 }
 
 void DayViews::RefreshDayViews()
 {
-    Controls& u = m_ctx.ui;
-    ListView* views[] = {u.View1, u.View2, u.View3};
-    QLineEdit* boxes[] = {u.Text1, u.Text2, u.Text3};
-    for (ListView* v : views)
-        v->Clear();
-    for (int i = 0; i < 3; ++i) {
-        m_ctx.db.RunSql(kDayQuery + SqlLiteral::text(boxes[i]->text()) + QLatin1Char('\''), true);
+    for (int day = 1; day <= 3; ++day)
+        column(m_ctx.ui, day).view->Clear();
+    for (int day = 1; day <= 3; ++day) {
+        const Column c = column(m_ctx.ui, day);
+        m_ctx.db.RunSql(kDayQuery + SqlLiteral::text(c.box->text()) + QLatin1Char('\''), true);
         Recordset& rs = m_ctx.db.CurrentRs();
-        ListView& view = *views[i];
+        ListView& view = *c.view;
         ListFill batch(view);
         while (!rs.Eof()) {
             const int row = view.Add();

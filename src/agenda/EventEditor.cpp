@@ -6,25 +6,6 @@
 #include "ui/AppContext.h"
 #include "ui/Navigation.h"
 
-namespace {
-
-struct DayControls {
-    QLineEdit* box;
-    ListView* view;
-};
-
-DayControls dayControls(Controls& u, int day)
-{
-    switch (day) {
-    case 1: return {u.Text1, u.View1};
-    case 2: return {u.Text2, u.View2};
-    case 3: return {u.Text3, u.View3};
-    default: return {nullptr, nullptr};
-    }
-}
-
-} // namespace
-
 void EventEditor::clearTypeList(AppContext& ctx)
 {
     ctx.ui.tipev->Clear();
@@ -79,7 +60,7 @@ void EventEditor::tipev_Click()
 void EventEditor::openForDay(int day)
 {
     Controls& u = m_ctx.ui;
-    const DayControls d = dayControls(u, day);
+    const DayViews::Column d = DayViews::column(u, day);
     if (!d.box)
         return;
     clearTypeList(m_ctx);
@@ -133,7 +114,7 @@ void EventEditor::Label26_Click()
 void EventEditor::openEvent(int view)
 {
     Controls& u = m_ctx.ui;
-    const DayControls d = dayControls(u, view);
+    const DayViews::Column d = DayViews::column(u, view);
     if (!d.view)
         return;
     const int row = d.view->SelectedItem();
