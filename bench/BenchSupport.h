@@ -3,7 +3,7 @@
 // Pieces every benchmark uses: a window that asks nothing, command-line
 // options, the median of repeated timings, and the bare engine walk of the act list.
 
-#include "ui/Dialogs.h"
+#include "shell/Dialogs.h"
 
 #include <QElapsedTimer>
 #include <QString>

@@ -7,7 +7,7 @@
 #include "SyntheticCatalogue.h"
 
 #include "catalogue/UpdatePack.h"
-#include "ui/Dialogs.h"
+#include "shell/Dialogs.h"
 #include "ui/Form1.h"
 
 #include <QApplication>

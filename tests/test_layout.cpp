@@ -4,7 +4,7 @@
 
 #include "ui/Layout.h"
 #include "ui/WindowArt.h"
-#include "ui/controls/Twips.h"
+#include "controls/Twips.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

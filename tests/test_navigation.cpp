@@ -2,7 +2,7 @@
 // window's own chrome (dragging, minimising, closing), on the real window.
 #include "support/TestSupport.h"
 
-#include "ui/Navigation.h"
+#include "shell/Navigation.h"
 #include "ui/WindowChrome.h"
 
 #include <QtTest>

@@ -1,10 +1,10 @@
 // Renders the main window offscreen into one PNG per screen, for looking at
 // the layout: screenshot [programDir] [outputDir]. The program folder is
 // copied first, so opening an act never writes into the real database.
-#include "ui/AppContext.h"
-#include "ui/Dialogs.h"
+#include "shell/AppContext.h"
+#include "shell/Dialogs.h"
 #include "ui/Form1.h"
-#include "ui/Navigation.h"
+#include "shell/Navigation.h"
 #include "ui/WindowArt.h"
 
 #include <QApplication>

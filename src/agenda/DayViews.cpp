@@ -2,7 +2,7 @@
 
 #include "store/SqlLiteral.h"
 #include "store/modDB.h"
-#include "ui/AppContext.h"
+#include "shell/AppContext.h"
 
 #include <QDate>
 

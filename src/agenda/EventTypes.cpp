@@ -3,8 +3,8 @@
 #include "agenda/EventEditor.h"
 #include "store/SqlLiteral.h"
 #include "store/modDB.h"
-#include "ui/AppContext.h"
-#include "ui/Navigation.h"
+#include "shell/AppContext.h"
+#include "shell/Navigation.h"
 
 bool EventTypes::nameTaken(const QString& name)
 {

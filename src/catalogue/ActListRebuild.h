@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/controls/ListView.h"
+#include "controls/ListView.h"
 
 #include <QString>
 

@@ -2,8 +2,8 @@
 
 #include "store/SqlLiteral.h"
 #include "store/modDB.h"
-#include "ui/AppContext.h"
-#include "ui/Navigation.h"
+#include "shell/AppContext.h"
+#include "shell/Navigation.h"
 
 namespace {
 

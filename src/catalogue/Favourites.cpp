@@ -4,8 +4,8 @@
 
 #include "store/SqlLiteral.h"
 #include "store/modDB.h"
-#include "ui/AppContext.h"
-#include "ui/controls/Twips.h"
+#include "shell/AppContext.h"
+#include "controls/Twips.h"
 
 #include <QMenu>
 

@@ -1,6 +1,6 @@
 #include "catalogue/PrintCommand.h"
 
-#include "ui/AppContext.h"
+#include "shell/AppContext.h"
 
 #include <QDir>
 #include <QPageLayout>

@@ -2,7 +2,7 @@
 
 #include "catalogue/ActListRebuild.h"
 #include "store/modDB.h"
-#include "ui/AppContext.h"
+#include "shell/AppContext.h"
 
 void RecentActs::LoadRecentActs()
 {

@@ -4,7 +4,7 @@
 #include "catalogue/Cautare.h"
 #include "catalogue/OpData.h"
 #include "store/modDB.h"
-#include "ui/AppContext.h"
+#include "shell/AppContext.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include "catalogue/UpdatePack.h"
 #include "store/SqlLiteral.h"
 #include "store/modDB.h"
-#include "ui/AppContext.h"
-#include "ui/Startup.h"
+#include "shell/AppContext.h"
+#include "catalogue/CatalogueLists.h"
 
 #include <QElapsedTimer>
 
@@ -140,10 +140,10 @@ void UpdateCommand::refillLists()
     // The update has landed; a failing refill only leaves a list short.
     try {
         m_ctx.ui.List4->Clear();
-        Startup::fillNews(m_ctx);
+        CatalogueLists::fillNews(m_ctx);
         if (m_ctx.state.AllActsListed) {
             m_ctx.ui.List1->Clear();
-            Startup::fillAllActs(m_ctx);
+            CatalogueLists::fillAllActs(m_ctx);
         }
     } catch (const StoreError&) {
     }

@@ -1,8 +1,8 @@
 #include "contracts/Templates.h"
 
 #include "contracts/RtfReader.h"
-#include "ui/AppContext.h"
-#include "ui/Navigation.h"
+#include "shell/AppContext.h"
+#include "shell/Navigation.h"
 
 #include <QDir>
 #include <QTextDocument>

@@ -3,7 +3,6 @@
 #include "store/JetPattern.h"
 #include "store/SqlDialect.h"
 #include "store/StoreError.h"
-#include "store/modDB.h"
 
 #include <QDir>
 #include <QFile>

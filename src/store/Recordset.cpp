@@ -2,7 +2,7 @@
 
 #include "store/Connection.h"
 #include "store/TextEncoding.h"
-#include "store/modDB.h"
+#include "store/StoreError.h"
 
 #include <sqlite3.h>
 

@@ -15,3 +15,6 @@ private:
     QString m_message;
     int m_code;
 };
+
+// Romanian text for an engine failure, with the engine's own words appended.
+QString describeStoreFailure(int code, const QString& engineMessage);

@@ -57,6 +57,3 @@ private:
     std::unique_ptr<Recordset> m_rs;
     long long m_calls = 0;
 };
-
-// Romanian text for an engine failure, with the engine's own words appended.
-QString describeStoreFailure(int code, const QString& engineMessage);

@@ -12,7 +12,7 @@
 #include "contracts/Templates.h"
 #include "store/modDB.h"
 #include "ui/Layout.h"
-#include "ui/Navigation.h"
+#include "shell/Navigation.h"
 #include "ui/Startup.h"
 #include "ui/WindowChrome.h"
 #include "ui/WindowArt.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ui/AppContext.h"
-#include "ui/Controls.h"
-#include "ui/WindowState.h"
+#include "shell/AppContext.h"
+#include "shell/Controls.h"
+#include "shell/WindowState.h"
 
 #include <QDate>
 #include <QWidget>

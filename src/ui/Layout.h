@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/Controls.h"
+#include "shell/Controls.h"
 
 #include <QColor>
 

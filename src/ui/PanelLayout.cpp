@@ -1,6 +1,7 @@
 #include "ui/Layout.h"
 
-#include "ui/controls/Twips.h"
+#include "controls/Fonts.h"
+#include "controls/Twips.h"
 
 #include <QFontMetricsF>
 

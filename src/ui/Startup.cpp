@@ -1,39 +1,12 @@
 #include "ui/Startup.h"
 
-#include "catalogue/ActListRebuild.h"
+#include "catalogue/CatalogueLists.h"
 #include "catalogue/SearchCommand.h"
-
-#include "store/modDB.h"
-#include "ui/AppContext.h"
+#include "controls/ComboBox.h"
+#include "shell/AppContext.h"
+#include "store/StoreError.h"
 
 namespace Startup {
-
-void fillAllActs(AppContext& ctx)
-{
-    ListView& list = *ctx.ui.List1;
-    ctx.db.RunSql(QStringLiteral("Select ID, Titlu, TipAct from Acte"), true);
-    Recordset& rs = ctx.db.CurrentRs();
-    ListFill fill(list);
-    while (!rs.Eof()) {
-        ActListRebuild::appendActRow(list, rs);
-        rs.MoveNext();
-    }
-}
-
-void fillNews(AppContext& ctx)
-{
-    ListView& list = *ctx.ui.List4;
-    ctx.db.RunSql(QStringLiteral("Select titlu, link from noutati order by id desc"), true);
-    Recordset& rs = ctx.db.CurrentRs();
-    int counter = 0;
-    while (!rs.Eof() && counter != 2) {
-        ++counter;
-        const int row = list.Add();
-        list.SetSubItem(row, 1, rs.Text(QStringLiteral("titlu")));
-        list.SetSubItem(row, 2, rs.Text(QStringLiteral("link")));
-        rs.MoveNext();
-    }
-}
 
 void Form_Load(AppContext& ctx)
 {
@@ -45,12 +18,12 @@ void Form_Load(AppContext& ctx)
 
     // From here on a failing step is skipped: the window must open regardless.
     try {
-        fillAllActs(ctx);
+        CatalogueLists::fillAllActs(ctx);
     } catch (const StoreError&) {
     }
     ctx.state.AllActsListed = true;
     try {
-        fillNews(ctx);
+        CatalogueLists::fillNews(ctx);
     } catch (const StoreError&) {
     }
 }

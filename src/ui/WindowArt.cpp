@@ -1,7 +1,8 @@
 #include "ui/WindowArt.h"
 
 #include "ui/Layout.h"
-#include "ui/controls/Twips.h"
+#include "controls/Fonts.h"
+#include "controls/Twips.h"
 
 #include <QLinearGradient>
 #include <QPainter>

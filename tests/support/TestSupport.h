@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/Dialogs.h"
+#include "shell/Dialogs.h"
 #include "ui/Form1.h"
 
 #include <QDate>

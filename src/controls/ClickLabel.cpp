@@ -1,4 +1,4 @@
-#include "ui/controls/ClickLabel.h"
+#include "controls/ClickLabel.h"
 
 #include <QMouseEvent>
 

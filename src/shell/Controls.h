@@ -1,10 +1,10 @@
 #pragma once
 
-#include "ui/controls/ClickLabel.h"
-#include "ui/controls/ComboBox.h"
-#include "ui/controls/ListView.h"
-#include "ui/controls/MouseArea.h"
-#include "ui/controls/RichTextBox.h"
+#include "controls/ClickLabel.h"
+#include "controls/ComboBox.h"
+#include "controls/ListView.h"
+#include "controls/MouseArea.h"
+#include "controls/RichTextBox.h"
 
 #include <QFrame>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
-#include "ui/controls/MouseArea.h"
+#include "controls/MouseArea.h"
 
-#include "ui/controls/Twips.h"
+#include "controls/Twips.h"
 
 #include <QMouseEvent>
 

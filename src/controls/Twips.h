@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QFont>
 #include <QRect>
 #include <QString>
 
@@ -13,7 +12,3 @@ inline QRect rect(int left, int top, int width, int height)
     return QRect(px(left), px(top), px(width), px(height));
 }
 } // namespace Twips
-
-// The interface fonts: Verdana or Tahoma where installed, else DejaVu Sans at
-// the same size.
-QFont uiFont(const QString& family, double pointSize, bool bold = false);

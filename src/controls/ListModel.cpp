@@ -1,4 +1,4 @@
-#include "ui/controls/ListModel.h"
+#include "controls/ListModel.h"
 
 ListModel::ListModel(const QStringList& headers, QObject* parent)
     : QAbstractTableModel(parent), m_headers(headers), m_columns(int(headers.size()))

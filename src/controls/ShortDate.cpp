@@ -1,4 +1,4 @@
-#include "ui/controls/ShortDate.h"
+#include "controls/ShortDate.h"
 
 namespace {
 

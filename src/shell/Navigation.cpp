@@ -1,6 +1,6 @@
-#include "ui/Navigation.h"
+#include "shell/Navigation.h"
 
-#include "ui/AppContext.h"
+#include "shell/AppContext.h"
 
 #include <QString>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ui/Controls.h"
-#include "ui/Dialogs.h"
-#include "ui/WindowState.h"
-#include "ui/controls/ShortDate.h"
+#include "shell/Controls.h"
+#include "shell/Dialogs.h"
+#include "shell/WindowState.h"
+#include "controls/ShortDate.h"
 
 #include <QDate>
 #include <QString>

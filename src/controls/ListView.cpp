@@ -1,6 +1,6 @@
-#include "ui/controls/ListView.h"
+#include "controls/ListView.h"
 
-#include "ui/controls/Twips.h"
+#include "controls/Twips.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>

@@ -1,8 +1,7 @@
-#include "ui/controls/Twips.h"
-
-#include <QStringList>
+#include "controls/Fonts.h"
 
 #include <QFontDatabase>
+#include <QStringList>
 
 QFont uiFont(const QString& family, double pointSize, bool bold)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/controls/ListModel.h"
+#include "controls/ListModel.h"
 
 #include <QTreeView>
 #include <vector>

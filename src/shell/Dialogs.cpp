@@ -1,6 +1,6 @@
-#include "ui/Dialogs.h"
+#include "shell/Dialogs.h"
 
-#include "ui/controls/RichTextBox.h"
+#include "controls/RichTextBox.h"
 
 #include <QFileDialog>
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "ui/controls/RichTextBox.h"
+#include "controls/RichTextBox.h"
 
 RichTextBox::RichTextBox(const QString& name, QWidget* parent) : QTextEdit(parent)
 {

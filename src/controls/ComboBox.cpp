@@ -1,4 +1,4 @@
-#include "ui/controls/ComboBox.h"
+#include "controls/ComboBox.h"
 
 #include <QLineEdit>
 
