@@ -74,7 +74,7 @@ inline double bareActWalkMs(const std::string& dbPath, long long& rows)
     }
     sqlite3_finalize(stmt);
     sqlite3_close(db);
-    rows = (long long)cells.size() / 3;
+    rows = static_cast<long long>(cells.size()) / 3;
     return double(timer.nsecsElapsed()) / 1e6;
 }
 

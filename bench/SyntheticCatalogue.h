@@ -183,7 +183,7 @@ inline Figures makeCatalogue(const std::string& dbPath, const std::string& schem
             if (sqlite3_step(act) != SQLITE_DONE)
                 throw std::runtime_error(sqlite3_errmsg(db));
             sqlite3_reset(act);
-            figures.bodyBytes += (long long)text.size();
+            figures.bodyBytes += static_cast<long long>(text.size());
             ++figures.acts;
         }
         sqlite3_finalize(act);

@@ -89,7 +89,7 @@ double bareMs(sqlite3* db, const std::vector<QDate>& firsts, long long& rows)
             }
             sqlite3_finalize(stmt);
         }
-        rows += (long long)cells.size() / 4;
+        rows += static_cast<long long>(cells.size()) / 4;
     }
     return double(timer.nsecsElapsed()) / 1e6;
 }

@@ -56,7 +56,7 @@ int main(int argc, char** argv)
     }
 
     const QString programDir = QDir::tempPath() + QStringLiteral("/tarvenor_bench_%1").arg(acts);
-    const std::string dbPath = (programDir + QStringLiteral("/db/database.sqlite")).toStdString();
+    const std::string dbPath = QString(programDir + QStringLiteral("/db/database.sqlite")).toStdString();
     if (!QFile::exists(QString::fromStdString(dbPath))) {
         QDir().mkpath(programDir + QStringLiteral("/db"));
         std::printf("generating %d acts into %s ...\n", acts, dbPath.c_str());

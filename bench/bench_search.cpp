@@ -60,7 +60,7 @@ long long bareRows(sqlite3* db, const char* sql)
         }
     }
     sqlite3_finalize(stmt);
-    return columns ? (long long)cells.size() / columns : 0;
+    return columns ? static_cast<long long>(cells.size()) / columns : 0;
 }
 
 void report(const char* what, double mine, double bare, double target)
@@ -80,7 +80,7 @@ int main(int argc, char** argv)
     const int rounds = bench::intOption(args, "--rounds", 5);
 
     const QString programDir = QDir::tempPath() + QStringLiteral("/tarvenor_bench_search_%1").arg(acts);
-    const std::string dbPath = (programDir + QStringLiteral("/db/database.sqlite")).toStdString();
+    const std::string dbPath = QString(programDir + QStringLiteral("/db/database.sqlite")).toStdString();
     const int bigActId = acts + 1;
     if (!QFile::exists(QString::fromStdString(dbPath))) {
         QDir().mkpath(programDir + QStringLiteral("/db"));
@@ -178,7 +178,7 @@ int main(int argc, char** argv)
         u.textlege->clear();
         form.List1_DblClick();
     });
-    std::printf("viewer text: %lld characters\n", (long long)u.textlege->toPlainText().size());
+    std::printf("viewer text: %lld characters\n", static_cast<long long>(u.textlege->toPlainText().size()));
     report("(c) open a 5 MB act, List1_DblClick", openView, bareView, 1.5);
 
     // (d) 1,000 favourites.

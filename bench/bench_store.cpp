@@ -89,7 +89,7 @@ double storeWalkMs(const QString& programDir, long long& rows)
         cells.push_back(rs.Text(QStringLiteral("Titlu")));
         cells.push_back(rs.Text(QStringLiteral("TipAct")));
     }
-    rows = (long long)cells.size() / 3;
+    rows = static_cast<long long>(cells.size()) / 3;
     return double(t.nsecsElapsed()) / 1e6;
 }
 

@@ -29,7 +29,7 @@ QString emptyProgram(const QString& root, const char* name)
     synthetic::Options none;
     none.acts = 0;
     none.news = 0;
-    synthetic::makeCatalogue((dir + QStringLiteral("/db/database.sqlite")).toStdString(), TARVENOR_SCHEMA_PATH, none);
+    synthetic::makeCatalogue(QString(dir + QStringLiteral("/db/database.sqlite")).toStdString(), TARVENOR_SCHEMA_PATH, none);
     return dir;
 }
 
@@ -97,7 +97,7 @@ int main(int argc, char** argv)
         statementChars += UpdatePack::actStatement(a).size();
     const double buildMs = double(timer.nsecsElapsed()) / 1e6;
     std::printf("phases: read %.0f ms, decode %.0f ms, parse %.0f ms, statement texts %.0f ms (%lld chars)\n", readMs,
-                decodeMs, parseMs, buildMs, (long long)statementChars);
+                decodeMs, parseMs, buildMs, static_cast<long long>(statementChars));
 
     std::printf("pack: %d acts, %.1f MB of text (%s)\n", acts, double(packText.size()) / 1e6,
                 qPrintable(QFileInfo(pack).fileName()));

@@ -75,7 +75,7 @@ private slots:
         for (int round = 0; round < kRounds; ++round) {
             int fds[2];
             QVERIFY(::pipe(fds) == 0);
-            const long long first = (long long)round * 1000000;
+            const long long first = static_cast<long long>(round) * 1000000;
             const pid_t child = ::fork();
             QVERIFY(child >= 0);
             if (child == 0) {
@@ -120,7 +120,7 @@ private slots:
         QCOMPARE(lost, 0LL);
         QCOMPARE(program.scalar(QStringLiteral("pragma integrity_check")), QStringLiteral("ok"));
         qInfo("kills %d, acknowledged writes %zu, rows lost %lld, %lld ms", kRounds, acknowledged.size(), lost,
-              (long long)clock.elapsed());
+              static_cast<long long>(clock.elapsed()));
     }
 };
 

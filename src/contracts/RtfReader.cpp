@@ -65,7 +65,7 @@ QString decodeTable(const QByteArray& bytes, char16_t (*map)(uchar))
 std::unique_ptr<QStringDecoder> converterFor(int codePage)
 {
     const QByteArray n = QByteArray::number(codePage);
-    for (const QByteArray& name : {QByteArray("windows-") + n, QByteArray("cp") + n, QByteArray("ibm-") + n}) {
+    for (const QByteArray& name : {QByteArray("windows-" + n), QByteArray("cp" + n), QByteArray("ibm-" + n)}) {
         auto d = std::make_unique<QStringDecoder>(name.constData());
         if (d->isValid())
             return d;
