@@ -38,23 +38,37 @@ public:
     std::uint32_t below(std::uint32_t n) { return n == 0 ? 0 : std::uint32_t((std::uint64_t(next()) * n) >> 32); }
     bool chance(std::uint32_t perMille) { return below(1000) < perMille; }
     template <std::size_t N>
-    const char* pick(const char* const (&items)[N]) { return items[below(N)]; }
+    const char* pick(const char* const (&items)[N])
+    {
+        return items[below(N)];
+    }
 
 private:
     std::mt19937 m_gen;
 };
 
-inline const char* const kTypes[] = {"lege", "decret", "ordonanta de urgenta", "hotarare", "ordin",
-                                     "decizie", "regulament", "norma metodologica", "acord", "rectificare"};
-inline const char* const kTypeWords[] = {"Legea", "Decretul", "Ordonanța de urgență", "Hotărârea", "Ordinul",
-                                         "Decizia", "Regulamentul", "Normele metodologice", "Acordul", "Rectificarea"};
-inline const char* const kIssuers[] = {
-    "guvernul romaniei", "parlamentul", "domnitorul", "presedintele", "casa nationala de asigurari de sanatate",
-    "prim-ministrul", "agentia nationala de administrare fiscala", "curtea constitutionala",
-    "ministerul mediului si gospodaririi apelor", "ministerul transporturilor, constructiilor si turismului",
-    "ministerul finantelor publice", "ministerul agriculturii, padurilor si dezvoltarii rurale",
-    "autoritatea nationala de reglementare in domeniul energiei", "ministerul economiei si comertului",
-    "autoritatea pentru valorificarea activelor statului", "ministerul culturii si cultelor", "monitorul oficial"};
+inline const char* const kTypes[] = {"lege",    "decret",     "ordonanta de urgenta", "hotarare", "ordin",
+                                     "decizie", "regulament", "norma metodologica",   "acord",    "rectificare"};
+inline const char* const kTypeWords[] = {"Legea",   "Decretul",    "Ordonanța de urgență", "Hotărârea",
+                                         "Ordinul", "Decizia",     "Regulamentul",         "Normele metodologice",
+                                         "Acordul", "Rectificarea"};
+inline const char* const kIssuers[] = {"guvernul romaniei",
+                                       "parlamentul",
+                                       "domnitorul",
+                                       "presedintele",
+                                       "casa nationala de asigurari de sanatate",
+                                       "prim-ministrul",
+                                       "agentia nationala de administrare fiscala",
+                                       "curtea constitutionala",
+                                       "ministerul mediului si gospodaririi apelor",
+                                       "ministerul transporturilor, constructiilor si turismului",
+                                       "ministerul finantelor publice",
+                                       "ministerul agriculturii, padurilor si dezvoltarii rurale",
+                                       "autoritatea nationala de reglementare in domeniul energiei",
+                                       "ministerul economiei si comertului",
+                                       "autoritatea pentru valorificarea activelor statului",
+                                       "ministerul culturii si cultelor",
+                                       "monitorul oficial"};
 // Subjects without and with diacritics; with the type words about 30 % of titles hold some.
 inline const char* const kPlainSubjects[] = {
     "privind aprobarea bugetului de stat pe anul",
@@ -156,7 +170,8 @@ inline Figures makeCatalogue(const std::string& dbPath, const std::string& schem
             const int number = 1 + int(rng.below(1500));
             const bool accents = rng.chance(90);
             std::string title = std::string(kTypeWords[t]) + " nr. " + std::to_string(number) + "/" +
-                                std::to_string(year) + " " + (accents ? rng.pick(kAccentSubjects) : rng.pick(kPlainSubjects));
+                                std::to_string(year) + " " +
+                                (accents ? rng.pick(kAccentSubjects) : rng.pick(kPlainSubjects));
             if (rng.chance(250))
                 title += " " + std::to_string(year + 1);
             if (rng.chance(60))
@@ -169,14 +184,9 @@ inline Figures makeCatalogue(const std::string& dbPath, const std::string& schem
             char date[16];
             std::snprintf(date, sizeof date, "%02u-%02u-%04d", 1 + rng.below(28), 1 + rng.below(12), year);
             const std::string text = body(rng, title, std::size_t(double(bodySize(rng)) * options.bodyScale));
-            const std::string values[] = {title,
-                                          std::to_string(year),
-                                          date,
-                                          std::to_string(1 + rng.below(1200)),
-                                          rng.pick(kIssuers),
-                                          kTypes[t],
-                                          text,
-                                          std::to_string(number)};
+            const std::string values[] = {
+                title, std::to_string(year),  date, std::to_string(1 + rng.below(1200)), rng.pick(kIssuers), kTypes[t],
+                text,  std::to_string(number)};
             sqlite3_bind_int(act, 1, id);
             for (int i = 0; i < 8; ++i)
                 sqlite3_bind_text(act, i + 2, values[i].data(), int(values[i].size()), SQLITE_TRANSIENT);

@@ -26,8 +26,8 @@ const QDate kFirstDay(2000, 1, 1);
 QString dayQuery(const QString& day)
 {
     return QStringLiteral("Select a.id, a.ora, a.coment, b.tipeveniment from agenda a, tip_eveniment b "
-                          "where a.tipeveniment = b.id and a.data = '")
-           + day + QLatin1Char('\'');
+                          "where a.tipeveniment = b.id and a.data = '") +
+           day + QLatin1Char('\'');
 }
 
 void execOrDie(sqlite3* db, const std::string& sql)
@@ -51,11 +51,16 @@ void makeAgenda(const QString& dbPath, int events, int days)
                   "('Consultatie'), ('Redactare acte'), ('Mediere')");
     execOrDie(db, "begin");
     sqlite3_stmt* ins = nullptr;
-    sqlite3_prepare_v2(db, "insert into agenda (data, ora, coment, tipeveniment) values (?, ?, ?, ?)", -1, &ins, nullptr);
+    sqlite3_prepare_v2(db, "insert into agenda (data, ora, coment, tipeveniment) values (?, ?, ?, ?)", -1, &ins,
+                       nullptr);
     for (int i = 0; i < events; ++i) {
         const QByteArray day = kFirstDay.addDays((i * 7919LL) % days).toString(kFormat).toUtf8();
-        const QByteArray hour = QStringLiteral("%1:%2").arg(8 + i % 10, 2, 10, QLatin1Char('0')).arg((i % 4) * 15, 2, 10, QLatin1Char('0')).toUtf8();
-        const QByteArray comment = QStringLiteral("Dosar %1/%2, termen de judecata, sala %3").arg(i).arg(2000 + i % 10).arg(i % 12).toUtf8();
+        const QByteArray hour = QStringLiteral("%1:%2")
+                                    .arg(8 + i % 10, 2, 10, QLatin1Char('0'))
+                                    .arg((i % 4) * 15, 2, 10, QLatin1Char('0'))
+                                    .toUtf8();
+        const QByteArray comment =
+            QStringLiteral("Dosar %1/%2, termen de judecata, sala %3").arg(i).arg(2000 + i % 10).arg(i % 12).toUtf8();
         sqlite3_bind_text(ins, 1, day.constData(), int(day.size()), SQLITE_TRANSIENT);
         sqlite3_bind_text(ins, 2, hour.constData(), int(hour.size()), SQLITE_TRANSIENT);
         sqlite3_bind_text(ins, 3, comment.constData(), int(comment.size()), SQLITE_TRANSIENT);

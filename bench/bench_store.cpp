@@ -50,7 +50,8 @@ double storeInsertsMs(int inserts)
     QElapsedTimer t;
     t.start();
     for (int i = 0; i < inserts; ++i)
-        db.RunSql(QStringLiteral("insert into legi_favorite (id_acte) values (") + QString::number(i + 1) + QStringLiteral(")"),
+        db.RunSql(QStringLiteral("insert into legi_favorite (id_acte) values (") + QString::number(i + 1) +
+                      QStringLiteral(")"),
                   false);
     return double(t.nsecsElapsed()) / 1e6;
 }

@@ -29,7 +29,8 @@ QString emptyProgram(const QString& root, const char* name)
     synthetic::Options none;
     none.acts = 0;
     none.news = 0;
-    synthetic::makeCatalogue(QString(dir + QStringLiteral("/db/database.sqlite")).toStdString(), TARVENOR_SCHEMA_PATH, none);
+    synthetic::makeCatalogue(QString(dir + QStringLiteral("/db/database.sqlite")).toStdString(), TARVENOR_SCHEMA_PATH,
+                             none);
     return dir;
 }
 

@@ -62,8 +62,9 @@ private slots:
     {
         FormFixture f(false, QDate(2026, 12, 31));
         f.form().setShortDateFormat(QStringLiteral("M/d/yyyy"));
-        f.program.exec(QStringLiteral("insert into tip_eveniment (tipeveniment) values ('Termen');"
-                                      "insert into agenda (data, ora, coment, tipeveniment) values ('1/2/2027', '09:00', '', 1)"));
+        f.program.exec(
+            QStringLiteral("insert into tip_eveniment (tipeveniment) values ('Termen');"
+                           "insert into agenda (data, ora, coment, tipeveniment) values ('1/2/2027', '09:00', '', 1)"));
         f.form().Agenda_Click();
         QCOMPARE(days(f), utf8List({"12/31/2026", "1/1/2027", "1/2/2027"}));
         QCOMPARE(f.ui().View3->Count(), 1);
@@ -80,18 +81,19 @@ private slots:
     void viewsListEachDaysEvents()
     {
         FormFixture f(false, QDate(2007, 3, 14));
-        f.program.exec(QStringLiteral(
-            "insert into tip_eveniment (tipeveniment) values ('Termen instanta'), ('Intalnire client');"
-            "insert into agenda (data, ora, coment, tipeveniment) values"
-            " ('14.03.2007', '09:00', 'Dosar 12/2007', 1),"
-            " ('14.03.2007', '09:00', 'Client nou', 2),"
-            " ('14.03.2007', '11:00', 'Tip sters', 99),"
-            " ('16.03.2007', '15:30', 'Primul rand' || char(10) || 'al doilea', 2),"
-            " ('17.03.2007', '08:00', 'Ziua urmatoare', 1)"));
+        f.program.exec(
+            QStringLiteral("insert into tip_eveniment (tipeveniment) values ('Termen instanta'), ('Intalnire client');"
+                           "insert into agenda (data, ora, coment, tipeveniment) values"
+                           " ('14.03.2007', '09:00', 'Dosar 12/2007', 1),"
+                           " ('14.03.2007', '09:00', 'Client nou', 2),"
+                           " ('14.03.2007', '11:00', 'Tip sters', 99),"
+                           " ('16.03.2007', '15:30', 'Primul rand' || char(10) || 'al doilea', 2),"
+                           " ('17.03.2007', '08:00', 'Ziua urmatoare', 1)"));
         f.form().Agenda_Click();
         const Controls& u = f.ui();
         // Two events at the same hour both show; the one whose type is gone shows nowhere.
-        QCOMPARE(listRows(*u.View1), utf8List({"|09:00|Termen instanta|Dosar 12/2007|1", "|09:00|Intalnire client|Client nou|2"}));
+        QCOMPARE(listRows(*u.View1),
+                 utf8List({"|09:00|Termen instanta|Dosar 12/2007|1", "|09:00|Intalnire client|Client nou|2"}));
         QCOMPARE(u.View2->Count(), 0);
         QCOMPARE(listRows(*u.View3), utf8List({"|15:30|Intalnire client|Primul rand\nal doilea|4"}));
 

@@ -8,14 +8,17 @@ using namespace testsupport;
 
 namespace {
 
-const QString kComment = QString::fromUtf8("Dosarul lui O'Brien, „Știință” \"urgent\"\nrândul doi: țară, împăcare\n\nfinal");
+const QString kComment =
+    QString::fromUtf8("Dosarul lui O'Brien, „Știință” \"urgent\"\nrândul doi: țară, împăcare\n\nfinal");
 
 // Two types and the given events; today 14.03.2007, so the days are 14, 15 and 16 March.
 void withTypes(FormFixture& f, const char* events = nullptr)
 {
-    f.program.exec(QStringLiteral("insert into tip_eveniment (tipeveniment) values ('Termen instanta'), ('Intalnire client')"));
+    f.program.exec(
+        QStringLiteral("insert into tip_eveniment (tipeveniment) values ('Termen instanta'), ('Intalnire client')"));
     if (events)
-        f.program.exec(QStringLiteral("insert into agenda (data, ora, coment, tipeveniment) values ") + QString::fromUtf8(events));
+        f.program.exec(QStringLiteral("insert into agenda (data, ora, coment, tipeveniment) values ") +
+                       QString::fromUtf8(events));
 }
 
 // Chooses an entry the way a mouse pick does: the entry, then the click handler.
@@ -36,7 +39,8 @@ void doubleClick(ListView* view, const QPoint& at)
 QStringList agendaRows(FormFixture& f)
 {
     QStringList out;
-    for (const QStringList& r : f.program.rows(QStringLiteral("select id, data, ora, coment, tipeveniment from agenda order by id")))
+    for (const QStringList& r :
+         f.program.rows(QStringLiteral("select id, data, ora, coment, tipeveniment from agenda order by id")))
         out << r.join(QLatin1Char('|'));
     return out;
 }
@@ -71,7 +75,8 @@ private slots:
         QCOMPARE(u.Orra->text() + u.Com->Text(), QString());
         QCOMPARE(u.Text1->text() + u.Text2->text() + u.Text3->text(), QStringLiteral("14.03.200715.03.200716.03.2007"));
         QCOMPARE(agendaRows(f), QStringList({QStringLiteral("1|15.03.2007|09:30|") + kComment + QStringLiteral("|2")}));
-        QCOMPARE(listRows(*u.View2), QStringList({QStringLiteral("|09:30|Intalnire client|") + kComment + QStringLiteral("|1")}));
+        QCOMPARE(listRows(*u.View2),
+                 QStringList({QStringLiteral("|09:30|Intalnire client|") + kComment + QStringLiteral("|1")}));
         QCOMPARE(u.View1->Count() + u.View3->Count(), 0);
 
         f.restart();
@@ -100,7 +105,8 @@ private slots:
         QTest::keyClick(u.tipev, Qt::Key_Down); // a keyboard pick
         const QString picked = u.tipev->Text();
         QVERIFY(!picked.isEmpty());
-        QCOMPARE(u.idev->text(), f.program.scalar(QStringLiteral("select id from tip_eveniment where tipeveniment = ") + quoted(picked)));
+        QCOMPARE(u.idev->text(), f.program.scalar(QStringLiteral("select id from tip_eveniment where tipeveniment = ") +
+                                                  quoted(picked)));
         f.form().Label26_Click();
         // Reopened, the panel shows the type it will store again.
         f.form().Label19_Click();
@@ -147,7 +153,8 @@ private slots:
         f.form().modif_Click();
         QVERIFY(u.Frame3->isHidden() && u.modif->isHidden());
         QCOMPARE(agendaRows(f), QStringList({QStringLiteral("1|15.03.2007|17:45|") + kComment + QStringLiteral("|2")}));
-        QCOMPARE(listRows(*u.View2), QStringList({QStringLiteral("|17:45|Intalnire client|") + kComment + QStringLiteral("|1")}));
+        QCOMPARE(listRows(*u.View2),
+                 QStringList({QStringLiteral("|17:45|Intalnire client|") + kComment + QStringLiteral("|1")}));
         QCOMPARE(u.Orra->text() + u.Com->Text(), QString());
 
         // By pick; reopening restores the comment intact.

@@ -32,9 +32,9 @@ private slots:
         for (const QString& s : {QString(), u"zz-ll-aaaa"_s, u"30-12-2005"_s, u"30/12/2005"_s, u"1-2-2005"_s,
                                  u"1/2/2005"_s, u"29-02-2004"_s})
             QVERIFY2(CheckDate(s), qPrintable(s));
-        for (const QString& s : {u"ZZ-LL-AAAA"_s, u"15-ll-aaaa"_s, u"zz-02-2005"_s, u"31-02-2005"_s, u"29-02-2005"_s,
-                                 u"00-01-2005"_s, u"31-04-2005"_s, u"10-13-2005"_s, u"10-12-05"_s, u"10-12-2005-1"_s,
-                                 u"--"_s})
+        for (const QString& s :
+             {u"ZZ-LL-AAAA"_s, u"15-ll-aaaa"_s, u"zz-02-2005"_s, u"31-02-2005"_s, u"29-02-2005"_s, u"00-01-2005"_s,
+              u"31-04-2005"_s, u"10-13-2005"_s, u"10-12-05"_s, u"10-12-2005-1"_s, u"--"_s})
             QVERIFY2(!CheckDate(s), qPrintable(s));
         QCOMPARE(storedDateForm(u"1-2-2005"_s), u"01-02-2005"_s);
         QCOMPARE(storedDateForm(u"30/12/2005"_s), u"30-12-2005"_s);
@@ -65,10 +65,11 @@ private slots:
         QTest::newRow("empty date") << QStringList{any, {}, {}, {}, {}, anyIssuer, {}} << u"select * from Acte "_s;
         QTest::newRow("keyword") << QStringList{any, {}, noDate, {}, {}, anyIssuer, u"munca"_s}
                                  << u"select * from Acte where Titlu like '*munca*' "_s;
-        QTest::newRow("some") << QStringList{u"lege"_s, {}, noDate, {}, u"2005"_s, u"parlamentul"_s, {}}
-                              << u"select * from Acte where Tipact = 'lege' and An like '2005' and Emitent = 'parlamentul' "_s;
-        QTest::newRow("all") << QStringList{u"lege"_s, u"35"_s, u"30-12-2005"_s, u"120"_s, u"2005"_s, u"parlamentul"_s,
-                                            u"munca"_s}
+        QTest::newRow("some")
+            << QStringList{u"lege"_s, {}, noDate, {}, u"2005"_s, u"parlamentul"_s, {}}
+            << u"select * from Acte where Tipact = 'lege' and An like '2005' and Emitent = 'parlamentul' "_s;
+        QTest::newRow("all") << QStringList{u"lege"_s, u"35"_s,          u"30-12-2005"_s, u"120"_s,
+                                            u"2005"_s, u"parlamentul"_s, u"munca"_s}
                              << u"select * from Acte where Tipact = 'lege' and nract =  '35' and DataAparitie = "
                                 "'30-12-2005' and Monitoruloficial = '120' and An like '2005' and Emitent = "
                                 "'parlamentul' and Titlu like '*munca*' "_s;

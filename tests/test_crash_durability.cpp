@@ -24,15 +24,18 @@ constexpr int kRounds = 60;
 
 // The texts of event n: long enough to span pages now and then, so that a
 // torn write would show.
-QString dayOf(long long n) { return QStringLiteral("%1.03.2007").arg(1 + n % 28, 2, 10, QLatin1Char('0')); }
+QString dayOf(long long n)
+{
+    return QStringLiteral("%1.03.2007").arg(1 + n % 28, 2, 10, QLatin1Char('0'));
+}
 QString hourOf(long long n)
 {
     return QStringLiteral("%1:%2").arg(n % 24, 2, 10, QLatin1Char('0')).arg(n % 60, 2, 10, QLatin1Char('0'));
 }
 QString commentOf(long long n)
 {
-    return QStringLiteral("Eveniment %1 d'urgenta; ").arg(n) + QString(int(n * 37 % 3000), QChar(u'ș'))
-           + QStringLiteral(" sfarsit %1").arg(n);
+    return QStringLiteral("Eveniment %1 d'urgenta; ").arg(n) + QString(int(n * 37 % 3000), QChar(u'ș')) +
+           QStringLiteral(" sfarsit %1").arg(n);
 }
 
 [[noreturn]] void childLoop(const QString& programDir, long long first, int ackFd)
@@ -40,13 +43,13 @@ QString commentOf(long long n)
     try {
         modDB db(programDir);
         for (long long n = first;; ++n) {
-            db.RunSql(QStringLiteral("insert into agenda (data, ora, coment,tipeveniment) values ('")
-                          + SqlLiteral::text(dayOf(n)) + QStringLiteral("', '") + SqlLiteral::text(hourOf(n))
-                          + QStringLiteral("', '") + SqlLiteral::text(commentOf(n)) + QStringLiteral("',")
-                          + SqlLiteral::id(QString::number(n % 5 + 1)) + QStringLiteral(")"),
+            db.RunSql(QStringLiteral("insert into agenda (data, ora, coment,tipeveniment) values ('") +
+                          SqlLiteral::text(dayOf(n)) + QStringLiteral("', '") + SqlLiteral::text(hourOf(n)) +
+                          QStringLiteral("', '") + SqlLiteral::text(commentOf(n)) + QStringLiteral("',") +
+                          SqlLiteral::id(QString::number(n % 5 + 1)) + QStringLiteral(")"),
                       false);
-            db.RunSql(QStringLiteral("insert into legi_favorite (id_acte) values (") + SqlLiteral::id(QString::number(n))
-                          + QStringLiteral(")"),
+            db.RunSql(QStringLiteral("insert into legi_favorite (id_acte) values (") +
+                          SqlLiteral::id(QString::number(n)) + QStringLiteral(")"),
                       false);
             // One short write per acknowledgement: a pipe never splits it.
             const QByteArray line = QByteArray::number(n) + '\n';
@@ -104,10 +107,11 @@ private slots:
 
         // Every row present is whole; every acknowledged one is present.
         std::set<long long> events, favourites;
-        for (const QStringList& row : program.rows(QStringLiteral("select data, ora, coment, tipeveniment from agenda"))) {
+        for (const QStringList& row :
+             program.rows(QStringLiteral("select data, ora, coment, tipeveniment from agenda"))) {
             const long long n = row[2].section(QLatin1Char(' '), 1, 1).toLongLong();
-            QVERIFY2(row[0] == dayOf(n) && row[1] == hourOf(n) && row[2] == commentOf(n)
-                         && row[3] == QString::number(n % 5 + 1),
+            QVERIFY2(row[0] == dayOf(n) && row[1] == hourOf(n) && row[2] == commentOf(n) &&
+                         row[3] == QString::number(n % 5 + 1),
                      qPrintable(row[2].left(60)));
             events.insert(n);
         }

@@ -130,11 +130,11 @@ private slots:
             a.run(*form);
             if (locker) { // reading goes on while another program writes
                 QVERIFY2(dialogs.messages.isEmpty(), qPrintable(QLatin1String(a.name) + QLatin1Char(':') +
-                                                              dialogs.messages.join(QLatin1Char('|'))));
+                                                                dialogs.messages.join(QLatin1Char('|'))));
                 continue;
             }
-            QVERIFY2(dialogs.messages.size() == 1,
-                     qPrintable(QLatin1String(a.name) + QStringLiteral(": ") + dialogs.messages.join(QLatin1Char('|'))));
+            QVERIFY2(dialogs.messages.size() == 1, qPrintable(QLatin1String(a.name) + QStringLiteral(": ") +
+                                                              dialogs.messages.join(QLatin1Char('|'))));
             QVERIFY2(namesTheProblem(dialogs.messages[0]), qPrintable(dialogs.messages[0]));
         }
         if (locker) {

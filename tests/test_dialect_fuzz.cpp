@@ -29,8 +29,8 @@ long long fuzzCases(long long quick)
 }
 
 // Characters that mean something to statements, patterns or encodings.
-const QString kAlphabet = QStringLiteral("abcxyzAZ019 *?#[]!-%_'\";\\/()=.,ăĂșȘţ\u00DF\u017F\u212A\t\r\n")
-                          + QChar(0) + QChar(0xD800) + QChar(0xDC00) + QChar(0xFEFF);
+const QString kAlphabet = QStringLiteral("abcxyzAZ019 *?#[]!-%_'\";\\/()=.,ăĂșȘţ\u00DF\u017F\u212A\t\r\n") + QChar(0) +
+                          QChar(0xD800) + QChar(0xDC00) + QChar(0xFEFF);
 
 QString randomText(QRandomGenerator& rng, int maxLength, const QString& alphabet = kAlphabet)
 {
@@ -176,12 +176,13 @@ bool refMatches(const QString& pattern, const QString& value)
             if (e.kind != RefElement::Lit && width(j) == 2) {
                 // Outside the sets' reach (they hold single units): only `?`
                 // and negated sets take it.
-                can[i][j] = (e.kind == RefElement::One || (e.kind == RefElement::Set && e.negated)) && can[i + 1][j + 2];
+                can[i][j] =
+                    (e.kind == RefElement::One || (e.kind == RefElement::Set && e.negated)) && can[i + 1][j + 2];
                 continue;
             }
             const char16_t v = refFold(value[qsizetype(j)].unicode());
-            bool one = e.kind == RefElement::One || (e.kind == RefElement::Lit && e.ch == v)
-                       || (e.kind == RefElement::Digit && v >= u'0' && v <= u'9');
+            bool one = e.kind == RefElement::One || (e.kind == RefElement::Lit && e.ch == v) ||
+                       (e.kind == RefElement::Digit && v >= u'0' && v <= u'9');
             if (e.kind == RefElement::Set) {
                 for (const auto& r : e.ranges)
                     one = one || (v >= r.first && v <= r.second);
@@ -244,8 +245,8 @@ private slots:
         const auto corpus = hostileCorpus();
         for (long long i = 0; i < cases; ++i) {
             const char* tmpl = kTemplates[rng.bounded(int(std::size(kTemplates)))];
-            QString value = i % 5 == 0 ? corpus[size_t(rng.bounded(int(corpus.size())))].value.left(5000)
-                                       : randomText(rng, 40);
+            QString value =
+                i % 5 == 0 ? corpus[size_t(rng.bounded(int(corpus.size())))].value.left(5000) : randomText(rng, 40);
             const QString text = fill(tmpl, value);
             QElapsedTimer t;
             t.start();
@@ -317,8 +318,8 @@ private slots:
         std::vector<QString> values;
         for (int i = 0; i < 60; ++i) {
             values.push_back(randomText(rng, 8, valueAlphabet));
-            db.RunSql(QStringLiteral("insert into tip_eveniment (tipeveniment) values ('") + SqlLiteral::text(values.back())
-                          + QStringLiteral("')"),
+            db.RunSql(QStringLiteral("insert into tip_eveniment (tipeveniment) values ('") +
+                          SqlLiteral::text(values.back()) + QStringLiteral("')"),
                       false);
         }
         values.push_back(QStringLiteral("x\U0001F4DCy"));
@@ -327,8 +328,8 @@ private slots:
         const QString patternAlphabet = QStringLiteral("ab*?AB_%\\09-ăsk");
         for (long long i = 0; i < cases; ++i) {
             const QString pattern = i == 0 ? QStringLiteral("x?y") : randomText(rng, 6, patternAlphabet);
-            db.RunSql(QStringLiteral("select id, tipeveniment from tip_eveniment where tipeveniment like '")
-                          + SqlLiteral::text(pattern) + QStringLiteral("'"),
+            db.RunSql(QStringLiteral("select id, tipeveniment from tip_eveniment where tipeveniment like '") +
+                          SqlLiteral::text(pattern) + QStringLiteral("'"),
                       true);
             std::multiset<QString> got, want;
             for (Recordset& rs = db.CurrentRs(); !rs.Eof(); rs.MoveNext())
@@ -337,7 +338,9 @@ private slots:
                 if (refMatches(pattern, v))
                     want.insert(v);
             QVERIFY2(got == want, qPrintable(QStringLiteral("pattern \"%1\": %2 rows, expected %3")
-                                                 .arg(pattern).arg(got.size()).arg(want.size())));
+                                                 .arg(pattern)
+                                                 .arg(got.size())
+                                                 .arg(want.size())));
         }
     }
 };

@@ -28,8 +28,8 @@ QStringList typeNames(FormFixture& f)
 // Agenda open, event panel open for the first day, "Termen" picked.
 void openPanelWithPick(FormFixture& f)
 {
-    f.program.exec(QStringLiteral("insert into tip_eveniment (tipeveniment) values ('Termen'), (") + quoted(QString::fromUtf8("Ședință"))
-                   + QStringLiteral(")"));
+    f.program.exec(QStringLiteral("insert into tip_eveniment (tipeveniment) values ('Termen'), (") +
+                   quoted(QString::fromUtf8("Ședință")) + QStringLiteral(")"));
     f.form().Agenda_Click();
     f.form().Label17_Click();
     f.ui().tipev->setCurrentIndex(0);
@@ -101,8 +101,9 @@ private slots:
     void newTypeWhileEditingMustBePickedBeforeSaving()
     {
         FormFixture f;
-        f.program.exec(QStringLiteral("insert into tip_eveniment (tipeveniment) values ('Termen');"
-                                      "insert into agenda (data, ora, coment, tipeveniment) values ('14.03.2007', '08:00', 'x', 1)"));
+        f.program.exec(QStringLiteral(
+            "insert into tip_eveniment (tipeveniment) values ('Termen');"
+            "insert into agenda (data, ora, coment, tipeveniment) values ('14.03.2007', '08:00', 'x', 1)"));
         Controls& u = f.ui();
         f.form().Agenda_Click();
         u.View1->selectRow(0);

@@ -24,7 +24,10 @@ void seed(FormFixture& f, const QString& favourites = QString())
     f.restart();
 }
 
-QStringList ids(const char* spaced) { return QString::fromLatin1(spaced).split(u' ', Qt::SkipEmptyParts); }
+QStringList ids(const char* spaced)
+{
+    return QString::fromLatin1(spaced).split(u' ', Qt::SkipEmptyParts);
+}
 
 QStringList favouriteActs(const TempProgram& p)
 {

@@ -17,8 +17,8 @@ namespace {
 // Messages that would mean the store or the program failed on a valid value.
 bool isFailureMessage(const QString& m)
 {
-    for (const char* prefix : {"Eroare la baza", "Baza de date", "Fisierul bazei", "Instructiune",
-                               "A aparut o eroare", "Identificator invalid", "Discul", "Accesul"})
+    for (const char* prefix : {"Eroare la baza", "Baza de date", "Fisierul bazei", "Instructiune", "A aparut o eroare",
+                               "Identificator invalid", "Discul", "Accesul"})
         if (m.startsWith(QLatin1String(prefix)))
             return true;
     return false;
@@ -115,10 +115,7 @@ private slots:
         QCOMPARE(f.program.scalar(QStringLiteral("pragma integrity_check")), QStringLiteral("ok"));
     }
 
-    void typesAndEventsKeepTheValue_data()
-    {
-        searchFieldsNeverFailInTheStore_data();
-    }
+    void typesAndEventsKeepTheValue_data() { searchFieldsNeverFailInTheStore_data(); }
 
     void typesAndEventsKeepTheValue()
     {
@@ -144,8 +141,9 @@ private slots:
             // Stored as typed (less what the file cannot hold) and offered by that name.
             QCOMPARE(f.program.count(QStringLiteral("tip_eveniment")), typesBefore + 1);
             // Names are kept without surrounding blanks, so that they can be picked by name.
-            QCOMPARE(f.program.scalar(QStringLiteral("select tipeveniment from tip_eveniment order by id desc limit 1")),
-                     TextEncoding::storedForm(typed.trimmed()));
+            QCOMPARE(
+                f.program.scalar(QStringLiteral("select tipeveniment from tip_eveniment order by id desc limit 1")),
+                TextEncoding::storedForm(typed.trimmed()));
             typeName = TextEncoding::storedForm(typed.trimmed());
         } else {
             // Refused names (empty, or taken already) leave the table alone.
@@ -167,11 +165,12 @@ private slots:
         f.form().Label26_Click();
         QVERIFY2(failures(f.dialogs.messages).isEmpty(), qPrintable(failures(f.dialogs.messages)));
         QVERIFY2(f.dialogs.messages.isEmpty(), qPrintable(f.dialogs.messages.join(QLatin1Char('|')).left(200)));
-        const auto rows =
-            f.program.rows(QStringLiteral("select a.data, a.ora, a.coment, b.tipeveniment from agenda a, tip_eveniment b "
-                                          "where a.tipeveniment = b.id order by a.id desc limit 1"));
+        const auto rows = f.program.rows(
+            QStringLiteral("select a.data, a.ora, a.coment, b.tipeveniment from agenda a, tip_eveniment b "
+                           "where a.tipeveniment = b.id order by a.id desc limit 1"));
         QCOMPARE(rows.size(), size_t(1));
-        QCOMPARE(rows[0], (QStringList{day, TextEncoding::storedForm(hour), TextEncoding::storedForm(comment), typeName}));
+        QCOMPARE(rows[0],
+                 (QStringList{day, TextEncoding::storedForm(hour), TextEncoding::storedForm(comment), typeName}));
         // And the day view shows it back.
         QVERIFY(listRows(*u.View1).join(QChar(0x1e)).contains(TextEncoding::storedForm(hour)));
 
@@ -212,8 +211,9 @@ private slots:
         const QString path = f.program.dir() + QStringLiteral("/ostil.sql");
         QVERIFY(UpdatePack::writeFile(path, text.toUtf8()));
         f.form().ImportUpdatePack(path);
-        QCOMPARE(f.dialogs.messages.value(0),
-                 QStringLiteral("Actualizare reusita: %1 acte noi, 0 acte actualizate, 0 noutati.").arg(expected.size()));
+        QCOMPARE(
+            f.dialogs.messages.value(0),
+            QStringLiteral("Actualizare reusita: %1 acte noi, 0 acte actualizate, 0 noutati.").arg(expected.size()));
         for (const auto& [actId, value] : expected) {
             const auto row = f.program.rows(
                 QStringLiteral("select Titlu, Emitent, Continut, nract from Acte where ID = %1").arg(actId));

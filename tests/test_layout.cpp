@@ -2,9 +2,9 @@
 // and the drawn background under the clickable menu areas.
 #include "support/TestSupport.h"
 
+#include "controls/Twips.h"
 #include "ui/Layout.h"
 #include "ui/WindowArt.h"
-#include "controls/Twips.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -261,7 +261,8 @@ private slots:
         FormFixture f(false);
         Form1& form = f.form();
         const QObjectList& z = form.children(); // raised last = on top
-        const char* topDown[] = {"Frame4", "Frame3", "Frame2", "List4", "List1", "Frame1", "List2", "List3", "textlege"};
+        const char* topDown[] = {"Frame4", "Frame3", "Frame2", "List4",   "List1",
+                                 "Frame1", "List2",  "List3",  "textlege"};
         for (size_t i = 1; i < std::size(topDown); ++i)
             QVERIFY2(z.indexOf(find(form, topDown[i - 1])) > z.indexOf(find(form, topDown[i])), topDown[i]);
         const int lowestBox = z.indexOf(find(form, "textlege"));
@@ -286,8 +287,8 @@ private slots:
         FormFixture f(false);
         const QImage& art = WindowArt::picture();
         QCOMPARE(art.size(), QSize(800, 600));
-        MouseArea* menu[] = {f.ui().Cautare, f.ui().LegiCons, f.ui().LegiFav, f.ui().Agenda, f.ui().Contracte,
-                             f.ui().Update};
+        MouseArea* menu[] = {f.ui().Cautare, f.ui().LegiCons,  f.ui().LegiFav,
+                             f.ui().Agenda,  f.ui().Contracte, f.ui().Update};
         for (int i = 0; i < 6; ++i) {
             const QRectF area(menu[i]->geometry());
             QCOMPARE(WindowArt::buttonCentre(i), area.center());
@@ -301,7 +302,8 @@ private slots:
             QVERIFY(isBandGreen(art.pixel(QPointF(c.x() + r + 8, c.y() - r).toPoint())));
         }
         // The panels' blue lies wherever a panel does, so the panels blend in.
-        for (const QPoint p : {QPoint(110, 165), QPoint(770, 165), QPoint(440, 520), QPoint(770, 590), QPoint(110, 590)})
+        for (const QPoint p :
+             {QPoint(110, 165), QPoint(770, 165), QPoint(440, 520), QPoint(770, 590), QPoint(110, 590)})
             QCOMPARE(QColor(art.pixel(p)), f.ui().Frame1->palette().color(QPalette::Window));
         // Light grey to the left of the curve, light blue along the top.
         const QColor grey(art.pixel(4, 400));

@@ -14,11 +14,11 @@ using namespace testsupport;
 namespace {
 
 // The controls that the switching shows and hides.
-const QStringList kSwitched = {QStringLiteral("Frame1"), QStringLiteral("Frame2"),  QStringLiteral("Frame3"),
-                               QStringLiteral("Frame4"), QStringLiteral("List1"),   QStringLiteral("List2"),
-                               QStringLiteral("List3"),  QStringLiteral("List4"),   QStringLiteral("textlege"),
-                               QStringLiteral("Label11"), QStringLiteral("Fav"),    QStringLiteral("Label12"),
-                               QStringLiteral("Inapoi"), QStringLiteral("inapoi2"), QStringLiteral("modif")};
+const QStringList kSwitched = {QStringLiteral("Frame1"),  QStringLiteral("Frame2"),  QStringLiteral("Frame3"),
+                               QStringLiteral("Frame4"),  QStringLiteral("List1"),   QStringLiteral("List2"),
+                               QStringLiteral("List3"),   QStringLiteral("List4"),   QStringLiteral("textlege"),
+                               QStringLiteral("Label11"), QStringLiteral("Fav"),     QStringLiteral("Label12"),
+                               QStringLiteral("Inapoi"),  QStringLiteral("inapoi2"), QStringLiteral("modif")};
 
 QWidget* control(Form1& form, const QString& name)
 {
@@ -75,9 +75,10 @@ void check(FormFixture& f, const char* handler, const std::function<void()>& run
             }
             const QStringList before = visibleSet(f.form());
             run();
-            const QString where = QStringLiteral("%1 from all %2, FavMode %3: ")
-                                      .arg(QLatin1String(handler), visible ? QLatin1String("shown") : QLatin1String("hidden"))
-                                      .arg(fav);
+            const QString where =
+                QStringLiteral("%1 from all %2, FavMode %3: ")
+                    .arg(QLatin1String(handler), visible ? QLatin1String("shown") : QLatin1String("hidden"))
+                    .arg(fav);
             for (const QString& n : kSwitched) {
                 const bool want = e.shown.contains(n) || (!e.hidden.contains(n) && before.contains(n));
                 QVERIFY2(control(f.form(), n)->isHidden() == !want, qPrintable(where + n));
@@ -87,9 +88,11 @@ void check(FormFixture& f, const char* handler, const std::function<void()>& run
             QVERIFY2(f.ui().Label11->text() == (e.label11Emptied ? QString() : QStringLiteral("Titlu anterior")),
                      qPrintable(where + QStringLiteral("Label11")));
             if (e.list1 != Refilled)
-                QVERIFY2(f.ui().List1->Count() == (e.list1 == Emptied ? 0 : 1), qPrintable(where + QStringLiteral("List1 rows")));
+                QVERIFY2(f.ui().List1->Count() == (e.list1 == Emptied ? 0 : 1),
+                         qPrintable(where + QStringLiteral("List1 rows")));
             if (e.list3 != Refilled)
-                QVERIFY2(f.ui().List3->Count() == (e.list3 == Emptied ? 0 : 1), qPrintable(where + QStringLiteral("List3 rows")));
+                QVERIFY2(f.ui().List3->Count() == (e.list3 == Emptied ? 0 : 1),
+                         qPrintable(where + QStringLiteral("List3 rows")));
         }
     }
 }
@@ -100,8 +103,8 @@ QPoint centreIn(QWidget* w, QWidget* form)
 }
 
 // Rows shared by the menu entries and their switching steps alone.
-const Expect kLegiCons{split("List4 Frame1 List1"), split("Frame4 Frame2 Frame3 Label12 inapoi2 textlege Inapoi Fav List3"),
-                       Fav::Off, true};
+const Expect kLegiCons{split("List4 Frame1 List1"),
+                       split("Frame4 Frame2 Frame3 Label12 inapoi2 textlege Inapoi Fav List3"), Fav::Off, true};
 const Expect kContracte{split("List4 Frame1 List3"), split("Frame4 Frame2 Frame3 Label12 Fav textlege inapoi2 List1"),
                         Fav::Off};
 
@@ -129,44 +132,56 @@ private slots:
         Form1& w = f.form();
         Expect cautare = kLegiCons;
         cautare.list1 = Emptied;
-        check(f, "Cautare_Click", [&] { w.Cautare_Click(); }, cautare);
+        check(
+            f, "Cautare_Click", [&] { w.Cautare_Click(); }, cautare);
         Expect legi = kLegiCons;
         legi.list1 = Refilled;
-        check(f, "LegiCons_Click", [&] { w.LegiCons_Click(); }, legi);
+        check(
+            f, "LegiCons_Click", [&] { w.LegiCons_Click(); }, legi);
         legi.fav = Fav::On;
-        check(f, "LegiFav_Click", [&] { w.LegiFav_Click(); }, legi);
+        check(
+            f, "LegiFav_Click", [&] { w.LegiFav_Click(); }, legi);
         // The agenda touches only the three panels.
-        check(f, "Agenda_Click", [&] { w.Agenda_Click(); }, Expect{split("Frame2"), split("Frame4 Frame3"), Fav::Off});
+        check(
+            f, "Agenda_Click", [&] { w.Agenda_Click(); }, Expect{split("Frame2"), split("Frame4 Frame3"), Fav::Off});
         // Contracts leave Inapoi and Label11 as they were.
         Expect contracte = kContracte;
         contracte.list3 = Refilled;
-        check(f, "Contracte_Click", [&] { w.Contracte_Click(); }, contracte);
+        check(
+            f, "Contracte_Click", [&] { w.Contracte_Click(); }, contracte);
 
         // The switching on its own empties exactly the list its row names.
         Navigation nav(w.context());
         contracte.list3 = Emptied;
-        check(f, "Contracte (switching)", [&] { nav.Contracte_Click(); }, contracte);
-        check(f, "LegiCons (switching)", [&] { nav.LegiCons_Click(); }, kLegiCons);
+        check(
+            f, "Contracte (switching)", [&] { nav.Contracte_Click(); }, contracte);
+        check(
+            f, "LegiCons (switching)", [&] { nav.LegiCons_Click(); }, kLegiCons);
         legi.list1 = Kept;
-        check(f, "LegiFav (switching)", [&] { nav.LegiFav_Click(); }, legi);
+        check(
+            f, "LegiFav (switching)", [&] { nav.LegiFav_Click(); }, legi);
     }
 
     void updateChangesNoControl()
     {
         FormFixture f(false);
         f.dialogs.fileToOpen.clear(); // the user cancels the file choice
-        check(f, "Update_Click", [&] { f.form().Update_Click(); }, Expect{});
+        check(
+            f, "Update_Click", [&] { f.form().Update_Click(); }, Expect{});
     }
 
     void backAndPanelButtons()
     {
         FormFixture f(false);
         Form1& w = f.form();
-        check(f, "Inapoi_Click", [&] { w.Inapoi_Click(); },
-              Expect{split("List4 Frame1 List1"), split("Label12 textlege Inapoi Fav"), Fav::Kept, true});
-        check(f, "inapoi2_Click", [&] { w.inapoi2_Click(); },
-              Expect{split("List4 Frame1 List3"), split("Label12 textlege inapoi2"), Fav::Kept, true});
-        check(f, "Label34_Click", [&] { w.Label34_Click(); }, Expect{{}, split("Frame4")});
+        check(
+            f, "Inapoi_Click", [&] { w.Inapoi_Click(); },
+            Expect{split("List4 Frame1 List1"), split("Label12 textlege Inapoi Fav"), Fav::Kept, true});
+        check(
+            f, "inapoi2_Click", [&] { w.inapoi2_Click(); },
+            Expect{split("List4 Frame1 List3"), split("Label12 textlege inapoi2"), Fav::Kept, true});
+        check(
+            f, "Label34_Click", [&] { w.Label34_Click(); }, Expect{{}, split("Frame4")});
 
         Controls& u = f.ui();
         u.Datafr->setText(QStringLiteral("14.03.2007"));
@@ -174,7 +189,8 @@ private slots:
         u.Com->setText(QStringLiteral("Termen"));
         u.tipev->setText(QStringLiteral("Proces"));
         u.idev->setText(QStringLiteral("2"));
-        check(f, "Label13_Click", [&] { w.Label13_Click(); }, Expect{{}, split("Frame3 modif")});
+        check(
+            f, "Label13_Click", [&] { w.Label13_Click(); }, Expect{{}, split("Frame3 modif")});
         QCOMPARE(u.Datafr->text(), QString());
         QCOMPARE(u.Orra->text(), QString());
         QCOMPARE(u.Com->Text(), QString());
@@ -183,7 +199,8 @@ private slots:
         QCOMPARE(u.idev->text(), QStringLiteral("2"));
 
         u.tippev->setText(QStringLiteral("Audiere"));
-        check(f, "deftip_Click", [&] { w.deftip_Click(); }, Expect{split("Frame4"), {}});
+        check(
+            f, "deftip_Click", [&] { w.deftip_Click(); }, Expect{split("Frame4"), {}});
         QCOMPARE(u.tippev->text(), QString());
     }
 
@@ -193,44 +210,52 @@ private slots:
         Navigation nav(f.form().context());
         const QString title = QStringLiteral("Legea nr. 1/2007");
 
-        check(f, "act viewer from List1",
-              [&] {
-                  nav.openActViewerFromList(title);
-                  QCOMPARE(f.ui().Label11->text(), title); // set before the text loads
-                  nav.showActViewer();
-                  f.ui().Label11->setText(QStringLiteral("Titlu anterior"));
-              },
-              Expect{split("Label12 textlege Inapoi Fav"), split("List4 Frame1 List3 List1")});
-        check(f, "act viewer from List4",
-              [&] {
-                  nav.openActViewerFromNews();
-                  nav.showActViewer();
-              },
-              Expect{split("Label12 textlege Inapoi Fav"), split("Frame1 List3 List4 List1")});
-        check(f, "template viewer",
-              [&] {
-                  nav.openTemplateViewer(title);
-                  QCOMPARE(f.ui().Label11->text(), title);
-                  f.ui().Label11->setText(QStringLiteral("Titlu anterior"));
-              },
-              Expect{split("textlege Label12 inapoi2"), split("List4 Frame1 List1 List3")});
+        check(
+            f, "act viewer from List1",
+            [&] {
+                nav.openActViewerFromList(title);
+                QCOMPARE(f.ui().Label11->text(), title); // set before the text loads
+                nav.showActViewer();
+                f.ui().Label11->setText(QStringLiteral("Titlu anterior"));
+            },
+            Expect{split("Label12 textlege Inapoi Fav"), split("List4 Frame1 List3 List1")});
+        check(
+            f, "act viewer from List4",
+            [&] {
+                nav.openActViewerFromNews();
+                nav.showActViewer();
+            },
+            Expect{split("Label12 textlege Inapoi Fav"), split("Frame1 List3 List4 List1")});
+        check(
+            f, "template viewer",
+            [&] {
+                nav.openTemplateViewer(title);
+                QCOMPARE(f.ui().Label11->text(), title);
+                f.ui().Label11->setText(QStringLiteral("Titlu anterior"));
+            },
+            Expect{split("textlege Label12 inapoi2"), split("List4 Frame1 List1 List3")});
 
-        check(f, "day Adauga", [&] { nav.showEventPanelForAdding(); }, Expect{split("Frame3"), split("modif")});
-        check(f, "day view double-click", [&] { nav.showEventPanelForEditing(); }, Expect{split("Frame3 modif"), {}});
-        check(f, "new event saved",
-              [&] {
-                  nav.showAgendaPanel();
-                  nav.closeEventPanel();
-              },
-              Expect{split("Frame2"), split("Frame3")});
-        check(f, "edited event saved",
-              [&] {
-                  nav.hideModifyButton();
-                  nav.closeEventPanel();
-                  nav.showAgendaPanel();
-              },
-              Expect{split("Frame2"), split("modif Frame3")});
-        check(f, "new type saved", [&] { nav.closeTypePanel(); }, Expect{{}, split("Frame4")});
+        check(
+            f, "day Adauga", [&] { nav.showEventPanelForAdding(); }, Expect{split("Frame3"), split("modif")});
+        check(
+            f, "day view double-click", [&] { nav.showEventPanelForEditing(); }, Expect{split("Frame3 modif"), {}});
+        check(
+            f, "new event saved",
+            [&] {
+                nav.showAgendaPanel();
+                nav.closeEventPanel();
+            },
+            Expect{split("Frame2"), split("Frame3")});
+        check(
+            f, "edited event saved",
+            [&] {
+                nav.hideModifyButton();
+                nav.closeEventPanel();
+                nav.showAgendaPanel();
+            },
+            Expect{split("Frame2"), split("modif Frame3")});
+        check(
+            f, "new type saved", [&] { nav.closeTypePanel(); }, Expect{{}, split("Frame4")});
     }
 
     void screens()
@@ -267,8 +292,8 @@ private slots:
         nav.showActViewer();
         w.Agenda_Click();
         QCOMPARE(visibleSet(w), split("Frame2 textlege Label11 Fav Label12 Inapoi"));
-        for (QWidget* b : {static_cast<QWidget*>(u.Fav), static_cast<QWidget*>(u.Label12),
-                           static_cast<QWidget*>(u.Inapoi)})
+        for (QWidget* b :
+             {static_cast<QWidget*>(u.Fav), static_cast<QWidget*>(u.Label12), static_cast<QWidget*>(u.Inapoi)})
             QCOMPARE(w.childAt(centreIn(b, &w)), b);
         QSignalSpy back(u.Inapoi, &ClickLabel::Click);
         QTest::mouseClick(u.Inapoi, Qt::LeftButton);
@@ -297,7 +322,8 @@ private slots:
 
     void pressPlaceRoundsHalfToEven()
     {
-        const std::pair<float, qint16> cases[] = {{22.5f, 22}, {37.5f, 38}, {-7.5f, -8}, {14.4f, 14}, {1e6f, 32767}, {-1e6f, -32768}};
+        const std::pair<float, qint16> cases[] = {{22.5f, 22}, {37.5f, 38},   {-7.5f, -8},
+                                                  {14.4f, 14}, {1e6f, 32767}, {-1e6f, -32768}};
         for (const auto& [twips, word] : cases)
             QCOMPARE(WindowChrome::toTwipsWord(twips), word);
         FormFixture f(false);

@@ -74,7 +74,8 @@ QStringList pageLines(const QString& path, int page)
 QList<double> wordCoords(const QString& pdf, const QString& attr)
 {
     QList<double> out;
-    auto it = QRegularExpression(attr + u"=\"([\\d.]+)\""_s).globalMatch(run(u"pdftotext"_s, {u"-bbox"_s, pdf, u"-"_s}));
+    auto it =
+        QRegularExpression(attr + u"=\"([\\d.]+)\""_s).globalMatch(run(u"pdftotext"_s, {u"-bbox"_s, pdf, u"-"_s}));
     while (it.hasNext())
         out << it.next().captured(1).toDouble();
     return out;
@@ -197,7 +198,8 @@ private slots:
         const Module1::PrintOutcome o = Module1::printDocument(*box.document(), kInch, *printer);
         QCOMPARE(o.status, Module1::PrintOutcome::Failed);
         QVERIFY(!o.reason.isEmpty());
-        QVERIFY_THROWS_EXCEPTION(Module1::PrintError, Module1::PrintRichText(&box, 1440, 1440, 1440, 1440, printer.get()));
+        QVERIFY_THROWS_EXCEPTION(Module1::PrintError,
+                                 Module1::PrintRichText(&box, 1440, 1440, 1440, 1440, printer.get()));
         // Margins that leave no room are refused, not printed as blank pages.
         printer = pdfPrinter(pdf(u"nospace.pdf"_s));
         QCOMPARE(Module1::printDocument(*box.document(), {7000, 1440, 7000, 1440}, *printer).status,

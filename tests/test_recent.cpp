@@ -13,8 +13,9 @@ namespace {
 void addActs(FormFixture& f, int count)
 {
     for (int id = 1; id <= count; ++id)
-        f.program.exec(u"INSERT INTO Acte (ID, Titlu, An, DataAparitie,Monitoruloficial,Emitent,Tipact,Continut,nract) "
-                       "VALUES (%1, 'Actul %1', '2005', '01-01-2005', '1', 'parlamentul', 'lege', 'text', '%1')"_s.arg(id));
+        f.program.exec(
+            u"INSERT INTO Acte (ID, Titlu, An, DataAparitie,Monitoruloficial,Emitent,Tipact,Continut,nract) "
+            "VALUES (%1, 'Actul %1', '2005', '01-01-2005', '1', 'parlamentul', 'lege', 'text', '%1')"_s.arg(id));
     f.restart();
 }
 
@@ -30,7 +31,10 @@ void open(FormFixture& f, const std::vector<int>& rows)
     }
 }
 
-QStringList ids(const char* spaced) { return QString::fromLatin1(spaced).split(u' '); }
+QStringList ids(const char* spaced)
+{
+    return QString::fromLatin1(spaced).split(u' ');
+}
 
 } // namespace
 

@@ -27,8 +27,10 @@ QString textOf(const QByteArray& rtf)
 
 QByteArray wrap(const QByteArray& body, const QByteArray& header = "\\ansi\\ansicpg1250\\deff0")
 {
-    return "{\\rtf1" + header + "{\\fonttbl{\\f0\\froman\\fcharset238 Times New Roman;}{\\f1\\fswiss\\fcharset0 Arial;}}"
-           "{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}" + body + "}";
+    return "{\\rtf1" + header +
+           "{\\fonttbl{\\f0\\froman\\fcharset238 Times New Roman;}{\\f1\\fswiss\\fcharset0 Arial;}}"
+           "{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}" +
+           body + "}";
 }
 
 // The character format at the first occurrence of `needle`.
@@ -58,8 +60,7 @@ private slots:
     void codePages()
     {
         // Romanian letters through code page 1250, with the cedilla forms.
-        QCOMPARE(textOf(wrap("\\'e3\\'e2\\'ee\\'ba\\'fe \\'c3\\'c2\\'ce\\'aa\\'de")),
-                 QString::fromUtf8("ăâîşţ ĂÂÎŞŢ"));
+        QCOMPARE(textOf(wrap("\\'e3\\'e2\\'ee\\'ba\\'fe \\'c3\\'c2\\'ce\\'aa\\'de")), QString::fromUtf8("ăâîşţ ĂÂÎŞŢ"));
         // Code page 1252 has other letters at the same bytes; undefined bytes vanish.
         QCOMPARE(textOf(wrap("\\'e9\\'80\\'93x\\'94\\'81", "\\ansi\\ansicpg1252")), QString::fromUtf8("é€“x”"));
         // A font's character set wins over the document's code page.
@@ -98,8 +99,7 @@ private slots:
         QCOMPARE(textOf(wrap("a\\par b\\line c\\tab d\\par\r\n\\\\ \\{x\\} \\~\\_\\-")),
                  QStringLiteral("a\nb") + QChar(QChar::LineSeparator) + QStringLiteral("c\td\n\\ {x} ") +
                      QChar(0x00A0) + QChar(0x2011) + QChar(0x00AD));
-        QCOMPARE(textOf(wrap("\\ldblquote x\\rdblquote\\emdash\\bullet")),
-                 QString::fromUtf8("“x”—•"));
+        QCOMPARE(textOf(wrap("\\ldblquote x\\rdblquote\\emdash\\bullet")), QString::fromUtf8("“x”—•"));
         const auto doc(readDoc(wrap("one\\par\\page two\\par")));
         QCOMPARE(blockWith(*doc, QStringLiteral("two")).blockFormat().pageBreakPolicy(),
                  QTextFormat::PageBreak_AlwaysBefore);
@@ -108,8 +108,8 @@ private slots:
 
     void characterFormatting()
     {
-        const auto doc(readDoc(
-            wrap("\\fs20 n{\\b B{\\i I}\\ul U\\ul0 }k\\strike S\\strike0 {\\fs36 big}{\\cf1 red}{\\f1 arial}\\plain p")));
+        const auto doc(readDoc(wrap(
+            "\\fs20 n{\\b B{\\i I}\\ul U\\ul0 }k\\strike S\\strike0 {\\fs36 big}{\\cf1 red}{\\f1 arial}\\plain p")));
         auto at = [&doc](const char* needle) { return formatAt(*doc, QString::fromLatin1(needle)); };
         QCOMPARE(at("n").fontPointSize(), 10.0);
         QVERIFY(at("B").fontWeight() == QFont::Bold && !at("B").fontItalic());
@@ -127,8 +127,8 @@ private slots:
 
     void paragraphFormatting()
     {
-        const auto doc(readDoc(wrap(
-            "\\qc centre\\par\\qr right\\par\\pard\\qj\\li720\\ri360\\fi-360\\sb240\\sa120 just\\par\\pard plain\\par")));
+        const auto doc(readDoc(wrap("\\qc centre\\par\\qr right\\par\\pard\\qj\\li720\\ri360\\fi-360\\sb240\\sa120 "
+                                    "just\\par\\pard plain\\par")));
         QCOMPARE(blockWith(*doc, QStringLiteral("centre")).blockFormat().alignment(), Qt::AlignHCenter);
         QCOMPARE(blockWith(*doc, QStringLiteral("right")).blockFormat().alignment(), Qt::AlignRight);
         const QTextBlockFormat j = blockWith(*doc, QStringLiteral("just")).blockFormat();
@@ -141,11 +141,10 @@ private slots:
 
     void skippedDestinations()
     {
-        const QByteArray body =
-            "{\\stylesheet{\\s0 Normal;}}{\\info{\\title T}{\\author A}}{\\*\\generator W 1.0;}"
-            "{\\header hdr\\par}{\\*\\unknownthing zz{\\b yy}}{\\pict\\wmetafile8 0123456789abcdef}"
-            "{\\*\\bkmkstart m}vis{\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt link}}"
-            "{\\object{\\*\\objdata 01}}\\bin3 {}}ible";
+        const QByteArray body = "{\\stylesheet{\\s0 Normal;}}{\\info{\\title T}{\\author A}}{\\*\\generator W 1.0;}"
+                                "{\\header hdr\\par}{\\*\\unknownthing zz{\\b yy}}{\\pict\\wmetafile8 0123456789abcdef}"
+                                "{\\*\\bkmkstart m}vis{\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt link}}"
+                                "{\\object{\\*\\objdata 01}}\\bin3 {}}ible";
         QCOMPARE(textOf(wrap(body)), QStringLiteral("vislinkible"));
     }
 
@@ -198,8 +197,9 @@ private slots:
         QCOMPARE(textOf("{\\rtf1 x\\"), QStringLiteral("x"));
         QCOMPARE(textOf("{\\rtf1 \\fs99999999999999999 \\li-99999999999 a\\bin99999999999"), QStringLiteral("a"));
         QCOMPARE(textOf("{\\rtf1 {\\fonttbl{\\f0 A;}{\\f1"), QString());
-        QCOMPARE(textOf("{\\rtf1 " + QByteArray(100, 'x').replace('x', "\\abcdefghijklmnopqrstuvwxyzabcdefghijkl") + " z}"),
-                 QStringLiteral("z"));
+        QCOMPARE(
+            textOf("{\\rtf1 " + QByteArray(100, 'x').replace('x', "\\abcdefghijklmnopqrstuvwxyzabcdefghijkl") + " z}"),
+            QStringLiteral("z"));
     }
 
     void deepNesting()
@@ -241,7 +241,7 @@ private slots:
         QCOMPARE(doc.blockCount(), paragraphs + 1);
         QCOMPARE(doc.lastBlock().text(), QStringLiteral("SFARSIT"));
         QCOMPARE(doc.firstBlock().text(), QString::fromUtf8("Art. N. Textul articolului cu diacritice: ăîâșț si alte "
-                                                             "cuvinte pentru a umple randul de text."));
+                                                            "cuvinte pentru a umple randul de text."));
         QVERIFY(ms < 60000);
 
         RtfReader::Limits small;
@@ -260,9 +260,10 @@ private slots:
         QFile f(QStringLiteral(TARVENOR_SOURCE_DIR "/Docs/Contract de donatie.rtf"));
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QByteArray seed = f.readAll();
-        const QByteArray pieces[] = {"{", "}", "\\", "\\'", "\\u", "\\uc", "\\*", "\\bin", "\\par", "\\b", "\\fs",
-                                     "\\fonttbl", "\\colortbl", "\\pict", "-", "9", "99999999999", ";", " ", "\\'e3",
-                                     "\\u-1", "\\f", "\\cf", "\\page", "\\'", "\r\n", "\xff", "\0"};
+        const QByteArray pieces[] = {"{",     "}",     "\\",          "\\'",  "\\u",       "\\uc",       "\\*",
+                                     "\\bin", "\\par", "\\b",         "\\fs", "\\fonttbl", "\\colortbl", "\\pict",
+                                     "-",     "9",     "99999999999", ";",    " ",         "\\'e3",      "\\u-1",
+                                     "\\f",   "\\cf",  "\\page",      "\\'",  "\r\n",      "\xff",       "\0"};
         QRandomGenerator rng(20070314);
         QElapsedTimer t;
         t.start();

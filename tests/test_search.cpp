@@ -14,8 +14,7 @@ namespace {
 void addAct(const TempProgram& p, int id, const QString& title, const QString& type, const QString& date)
 {
     p.exec(u"INSERT INTO Acte (ID, Titlu, An, DataAparitie,Monitoruloficial,Emitent,Tipact,Continut,nract) "
-           "VALUES (%1, %2, '2005', %3, '1', 'parlamentul', %4, 'text', '1')"_s
-               .arg(id)
+           "VALUES (%1, %2, '2005', %3, '1', 'parlamentul', %4, 'text', '1')"_s.arg(id)
                .arg(quoted(title), quoted(date), quoted(type)));
 }
 
@@ -26,7 +25,10 @@ void setDate(Controls& u, const QString& day, const QString& month, const QStrin
     u.anull->setText(year);
 }
 
-QStringList dateBoxes(const Controls& u) { return {u.zi->Text(), u.luna->Text(), u.anull->Text()}; }
+QStringList dateBoxes(const Controls& u)
+{
+    return {u.zi->Text(), u.luna->Text(), u.anull->Text()};
+}
 
 const QString CR(QChar(13));
 const QString kBadDate = u" Data nu este valida. Ex: 30-12-2005(zz-ll-aaaa) sau 30/12/2005(zz/ll/aaaa)"_s;
@@ -109,10 +111,9 @@ private slots:
         u.an->setText(u"05"_s);
         const long long calls = f.form().db().callCount();
         f.form().Label1_Click();
-        QCOMPARE(f.dialogs.messages,
-                 QStringList{u"Eroare:"_s + CR + u" Nr. act nu este numeric."_s + CR
-                             + u" Nr. Monitorul Oficial nu este numeric."_s + CR + kBadDate + CR
-                             + u" Anul nu este numeric sau nu contine 4 caractere."_s});
+        QCOMPARE(f.dialogs.messages, QStringList{u"Eroare:"_s + CR + u" Nr. act nu este numeric."_s + CR +
+                                                 u" Nr. Monitorul Oficial nu este numeric."_s + CR + kBadDate + CR +
+                                                 u" Anul nu este numeric sau nu contine 4 caractere."_s});
         QCOMPARE(f.form().db().callCount(), calls); // nothing ran
         QCOMPARE(u.List1->Count(), 0);              // emptied before the checks
         QCOMPARE(dateBoxes(u), (QStringList{u"31"_s, u"02"_s, u"2005"_s}));

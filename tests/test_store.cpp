@@ -18,23 +18,40 @@ private slots:
         QTest::addColumn<QString>("pattern");
         QTest::addColumn<QString>("value");
         QTest::addColumn<bool>("matches");
-        QTest::newRow("word inside") << "*munca*" << "Codul muncii si Munca" << true;
-        QTest::newRow("case folded") << "*MUNCA*" << "codul munca" << true;
-        QTest::newRow("diacritics folded by case") << "*ĂȘTI*" << "aceștia sunt ăști" << true;
-        QTest::newRow("no match") << "*fiscal*" << "Codul muncii" << false;
-        QTest::newRow("percent is literal") << "*50%*" << "reducere 50% acum" << true;
-        QTest::newRow("percent not a wildcard") << "*5%*" << "reducere 50 acum" << false;
-        QTest::newRow("underscore literal") << "*a_b*" << "axb" << false;
-        QTest::newRow("question one char") << "c?d" << "cod" << true;
-        QTest::newRow("hash digit") << "art. #" << "art. 5" << true;
-        QTest::newRow("hash not letter") << "art. #" << "art. x" << false;
-        QTest::newRow("set") << "[bc]od" << "cod" << true;
-        QTest::newRow("negated set") << "[!bc]od" << "cod" << false;
-        QTest::newRow("range") << "[a-f]x" << "Dx" << true;
-        QTest::newRow("lone bracket literal") << "*[*" << "a[b" << true;
-        QTest::newRow("exact without wildcard") << "2005" << "2005" << true;
-        QTest::newRow("exact differs") << "2005" << "20051" << false;
-        QTest::newRow("empty words") << "**" << "" << true;
+        QTest::newRow("word inside") << "*munca*"
+                                     << "Codul muncii si Munca" << true;
+        QTest::newRow("case folded") << "*MUNCA*"
+                                     << "codul munca" << true;
+        QTest::newRow("diacritics folded by case") << "*ĂȘTI*"
+                                                   << "aceștia sunt ăști" << true;
+        QTest::newRow("no match") << "*fiscal*"
+                                  << "Codul muncii" << false;
+        QTest::newRow("percent is literal") << "*50%*"
+                                            << "reducere 50% acum" << true;
+        QTest::newRow("percent not a wildcard") << "*5%*"
+                                                << "reducere 50 acum" << false;
+        QTest::newRow("underscore literal") << "*a_b*"
+                                            << "axb" << false;
+        QTest::newRow("question one char") << "c?d"
+                                           << "cod" << true;
+        QTest::newRow("hash digit") << "art. #"
+                                    << "art. 5" << true;
+        QTest::newRow("hash not letter") << "art. #"
+                                         << "art. x" << false;
+        QTest::newRow("set") << "[bc]od"
+                             << "cod" << true;
+        QTest::newRow("negated set") << "[!bc]od"
+                                     << "cod" << false;
+        QTest::newRow("range") << "[a-f]x"
+                               << "Dx" << true;
+        QTest::newRow("lone bracket literal") << "*[*"
+                                              << "a[b" << true;
+        QTest::newRow("exact without wildcard") << "2005"
+                                                << "2005" << true;
+        QTest::newRow("exact differs") << "2005"
+                                       << "20051" << false;
+        QTest::newRow("empty words") << "**"
+                                     << "" << true;
     }
 
     void jetPatterns()
@@ -63,9 +80,11 @@ private slots:
         QVERIFY(!s.sql.contains('5'));
         QCOMPARE(s.params.size(), size_t(1));
         QVERIFY_THROWS_EXCEPTION(StoreError, SqlDialect::translate(QStringLiteral("select 1; drop table agenda")));
-        QVERIFY_THROWS_EXCEPTION(StoreError, SqlDialect::translate(QStringLiteral("select * from Acte where Titlu = 'x")));
+        QVERIFY_THROWS_EXCEPTION(StoreError,
+                                 SqlDialect::translate(QStringLiteral("select * from Acte where Titlu = 'x")));
         // A semicolon inside a literal is a value, not a second statement.
-        const auto inLiteral = SqlDialect::translate(QStringLiteral("insert into tip_eveniment (tipeveniment) values ('a;b')"));
+        const auto inLiteral =
+            SqlDialect::translate(QStringLiteral("insert into tip_eveniment (tipeveniment) values ('a;b')"));
         QCOMPARE(std::get<QString>(inLiteral.params.at(0)), QStringLiteral("a;b"));
     }
 
@@ -77,9 +96,10 @@ private slots:
         // An empty result is at its end at once; the insert below is then seen.
         db.RunSql(QStringLiteral("select * from agenda where data = '14.03.2007'"), true);
         QVERIFY(db.CurrentRs().Eof());
-        db.RunSql(QStringLiteral("insert into agenda (data, ora, coment, tipeveniment) values ('14.03.2007', '10:00', '")
-                      + SqlLiteral::text(comment) + QStringLiteral("', 1)"),
-                  false);
+        db.RunSql(
+            QStringLiteral("insert into agenda (data, ora, coment, tipeveniment) values ('14.03.2007', '10:00', '") +
+                SqlLiteral::text(comment) + QStringLiteral("', 1)"),
+            false);
         db.RunSql(QStringLiteral("select * from agenda where data = '14.03.2007'"), true);
         Recordset& rs = db.CurrentRs();
         QVERIFY(!rs.Eof());
@@ -112,8 +132,9 @@ private slots:
         q("news", QStringLiteral("Select titlu, link from noutati order by id desc"), 6);
         q("search, no criteria", QStringLiteral("select * from Acte "), 45);
         q("search, every fragment",
-          QStringLiteral("select * from Acte where Tipact = 'lege' and nract =  '53' and DataAparitie = '24-01-2003' and "
-                         "Monitoruloficial = '72' and An like '2003' and Emitent = 'parlamentul' and Titlu like '*munc*' "),
+          QStringLiteral(
+              "select * from Acte where Tipact = 'lege' and nract =  '53' and DataAparitie = '24-01-2003' and "
+              "Monitoruloficial = '72' and An like '2003' and Emitent = 'parlamentul' and Titlu like '*munc*' "),
           1);
         q("viewer from a list", QStringLiteral("Select Continut from Acte where id = 1"), 1);
         q("viewer from the news", QStringLiteral("Select ID, Titlu, Continut from Acte where ID  = 40"), 1);
@@ -123,11 +144,16 @@ private slots:
         st("favourite removed", QStringLiteral("delete * from legi_favorite where id = 1"));
         q("history", QStringLiteral("Select id_acte from ultimele_legi order by id desc"), 1);
         q("one listed act", QStringLiteral("Select ID, Titlu, TipAct from Acte where ID = 1 "), 1);
-        st("event", QStringLiteral("insert into agenda (data, ora, coment,tipeveniment) values ('14.03.2007', '10:00', 'Termen',1)"));
-        q("day view", QStringLiteral("Select a.id, a.ora, a.coment, b.tipeveniment from agenda a, tip_eveniment b where "
-                                     "a.tipeveniment = b.id and a.data = '14.03.2007'"),
+        st("event",
+           QStringLiteral(
+               "insert into agenda (data, ora, coment,tipeveniment) values ('14.03.2007', '10:00', 'Termen',1)"));
+        q("day view",
+          QStringLiteral("Select a.id, a.ora, a.coment, b.tipeveniment from agenda a, tip_eveniment b where "
+                         "a.tipeveniment = b.id and a.data = '14.03.2007'"),
           1);
-        st("event edited", QStringLiteral("update agenda set data = '15.03.2007' , ora='11:00' , coment= 'Mutat' ,tipeveniment = 2 where id = 1"));
+        st("event edited",
+           QStringLiteral(
+               "update agenda set data = '15.03.2007' , ora='11:00' , coment= 'Mutat' ,tipeveniment = 2 where id = 1"));
         q("types", QStringLiteral("Select * from tip_eveniment"), 3);
         q("type picked", QStringLiteral("Select id from tip_eveniment where tipeveniment= 'intalnire CLIENT'"), 1);
         st("new type", QStringLiteral("insert into tip_eveniment (tipeveniment) values ('Expertiza')"));
@@ -136,10 +162,10 @@ private slots:
     void everyProgramStatementRuns()
     {
         // Rows of the user's tables, plus moved events: each statement changes it by one.
-        const QString kUserRows = QStringLiteral(
-            "select (select count(*) from legi_favorite) + (select count(*) from ultimele_legi) + "
-            "(select count(*) from tip_eveniment) + (select count(*) from agenda) + "
-            "(select count(*) from agenda where data = '15.03.2007')");
+        const QString kUserRows =
+            QStringLiteral("select (select count(*) from legi_favorite) + (select count(*) from ultimele_legi) + "
+                           "(select count(*) from tip_eveniment) + (select count(*) from agenda) + "
+                           "(select count(*) from agenda where data = '15.03.2007')");
         QFETCH(QString, text);
         QFETCH(bool, isQuery);
         QFETCH(int, rows);
@@ -166,7 +192,8 @@ private slots:
         db.RunSql(QStringLiteral("select ID from Acte where Tipact = 'LEGE' and Titlu like '*CODUL MUNCII*' "), true);
         QVERIFY(!db.CurrentRs().Eof());
         QCOMPARE(db.CurrentRs().Text(QStringLiteral("id")), QStringLiteral("1"));
-        db.RunSql(QStringLiteral("select ID from Acte where Titlu like '*ÎNȚELESUL*' or Titlu like '*côte d''ivoire*'"), true);
+        db.RunSql(QStringLiteral("select ID from Acte where Titlu like '*ÎNȚELESUL*' or Titlu like '*côte d''ivoire*'"),
+                  true);
         QVERIFY(!db.CurrentRs().Eof());
         QCOMPARE(db.CurrentRs().Text(QStringLiteral("ID")), QStringLiteral("45"));
     }

@@ -9,8 +9,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
-#include <QThread>
 #include <QRandomGenerator>
+#include <QThread>
 #include <QtTest>
 
 #include <grp.h>
@@ -55,7 +55,8 @@ QStringList entries(const QString& dir, bool withCompanions = true)
 {
     QStringList names = QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
     if (!withCompanions)
-        names.removeIf([](const QString& n) { return n.endsWith(QLatin1String("-wal")) || n.endsWith(QLatin1String("-shm")); });
+        names.removeIf(
+            [](const QString& n) { return n.endsWith(QLatin1String("-wal")) || n.endsWith(QLatin1String("-shm")); });
     return names;
 }
 
@@ -268,7 +269,8 @@ private slots:
         QTest::addColumn<int>("keepBytes"); // -1 garbage in place, -2 half, -3 no file, -4 no folder
         QTest::addColumn<QStringList>("told");
         const QStringList broken{QStringLiteral("deteriorat")};
-        QTest::newRow("missing file") << -3 << QStringList{QStringLiteral("lipseste"), QStringLiteral("database.sqlite")};
+        QTest::newRow("missing file") << -3
+                                      << QStringList{QStringLiteral("lipseste"), QStringLiteral("database.sqlite")};
         QTest::newRow("missing folder") << -4 << QStringList{QStringLiteral("folderul"), QStringLiteral("lipseste")};
         QTest::newRow("empty file") << 0 << broken;
         QTest::newRow("header only") << 100 << broken;

@@ -13,15 +13,19 @@ using testsupport::TempProgram;
 
 namespace {
 
-QString lit(const QString& v) { return SqlLiteral::text(v); }
+QString lit(const QString& v)
+{
+    return SqlLiteral::text(v);
+}
 
 // Every row of the user's tables and the catalogue, as the file holds them.
 std::vector<QStringList> snapshot(const TempProgram& p)
 {
     std::vector<QStringList> all;
-    for (const char* sql : {"select 'agenda', * from agenda order by id", "select 'tip', * from tip_eveniment order by id",
-                            "select 'fav', * from legi_favorite order by id", "select 'ult', * from ultimele_legi order by id",
-                            "select 'acte', * from Acte order by ID", "select 'nou', * from noutati order by id"}) {
+    for (const char* sql :
+         {"select 'agenda', * from agenda order by id", "select 'tip', * from tip_eveniment order by id",
+          "select 'fav', * from legi_favorite order by id", "select 'ult', * from ultimele_legi order by id",
+          "select 'acte', * from Acte order by ID", "select 'nou', * from noutati order by id"}) {
         const auto rows = p.rows(QString::fromLatin1(sql));
         all.insert(all.end(), rows.begin(), rows.end());
     }
@@ -65,10 +69,7 @@ class StoreHostileTest : public QObject {
     }
 
 private slots:
-    void initTestCase()
-    {
-        m_template = std::make_unique<TempProgram>(true);
-    }
+    void initTestCase() { m_template = std::make_unique<TempProgram>(true); }
 
     void replacementIsDefined()
     {
@@ -85,7 +86,8 @@ private slots:
         };
         for (const auto& [given, stored] : cases)
             QCOMPARE(TextEncoding::storedForm(given), stored);
-        QCOMPARE(TextEncoding::toStoreUtf8(high), QByteArray("a\xEF\xBF\xBD" "b"));
+        QCOMPARE(TextEncoding::toStoreUtf8(high), QByteArray("a\xEF\xBF\xBD"
+                                                             "b"));
     }
 
     void valueRoundTrips_data()
@@ -108,30 +110,32 @@ private slots:
         // Event with the value as day, hour and comment. (Type names, typed
         // hours and comments also go through the window in its own tests.)
         const QString typeId = QStringLiteral("1");
-        db.RunSql(QStringLiteral("insert into agenda (data, ora, coment,tipeveniment) values ('") + lit(value)
-                      + QStringLiteral("', '") + lit(value) + QStringLiteral("', '") + lit(value) + QStringLiteral("',")
-                      + SqlLiteral::id(typeId) + QStringLiteral(")"),
+        db.RunSql(QStringLiteral("insert into agenda (data, ora, coment,tipeveniment) values ('") + lit(value) +
+                      QStringLiteral("', '") + lit(value) + QStringLiteral("', '") + lit(value) + QStringLiteral("',") +
+                      SqlLiteral::id(typeId) + QStringLiteral(")"),
                   false);
         const QString eventId = program.scalar(QStringLiteral("select max(id) from agenda"));
-        const QString dayQuery = QStringLiteral("Select a.id, a.ora, a.coment, b.tipeveniment from agenda a, tip_eveniment b "
-                                                "where a.tipeveniment = b.id and a.data = '")
-                                 + lit(value) + QStringLiteral("'");
+        const QString dayQuery =
+            QStringLiteral("Select a.id, a.ora, a.coment, b.tipeveniment from agenda a, tip_eveniment b "
+                           "where a.tipeveniment = b.id and a.data = '") +
+            lit(value) + QStringLiteral("'");
         db.RunSql(dayQuery, true);
         {
             Recordset& rs = db.CurrentRs();
             QVERIFY(!rs.Eof());
             QCOMPARE(rs.Text(QStringLiteral("id")), eventId);
             QVERIFY2(rs.Text(QStringLiteral("ora")) == expected, qPrintable(shortName(rs.Text(QStringLiteral("ora")))));
-            QVERIFY2(rs.Text(QStringLiteral("coment")) == expected, qPrintable(shortName(rs.Text(QStringLiteral("coment")))));
+            QVERIFY2(rs.Text(QStringLiteral("coment")) == expected,
+                     qPrintable(shortName(rs.Text(QStringLiteral("coment")))));
             rs.MoveNext();
             QVERIFY(rs.Eof());
         }
 
         // The update statement writes it again, with a mark to prove it ran.
         const QString changed = value + QStringLiteral(" (mutat)");
-        db.RunSql(QStringLiteral("update agenda set data = '") + lit(value) + QStringLiteral("' , ora='") + lit(value)
-                      + QStringLiteral("' , coment= '") + lit(changed) + QStringLiteral("' ,tipeveniment = ")
-                      + SqlLiteral::id(typeId) + QStringLiteral(" where id = ") + SqlLiteral::id(eventId),
+        db.RunSql(QStringLiteral("update agenda set data = '") + lit(value) + QStringLiteral("' , ora='") + lit(value) +
+                      QStringLiteral("' , coment= '") + lit(changed) + QStringLiteral("' ,tipeveniment = ") +
+                      SqlLiteral::id(typeId) + QStringLiteral(" where id = ") + SqlLiteral::id(eventId),
                   false);
         db.RunSql(dayQuery, true);
         QVERIFY(!db.CurrentRs().Eof());
@@ -139,13 +143,14 @@ private slots:
 
         // A catalogue title holding the value is found by `like` once its
         // wildcard characters are bracketed.
-        db.RunSql(QStringLiteral("INSERT INTO Acte (ID, Titlu, An, DataAparitie,Monitoruloficial,Emitent,Tipact,Continut,nract) "
-                                 "VALUES (900001, '")
-                      + lit(value) + QStringLiteral("', '2007', '01-01-2007', '1', 'parlamentul', 'lege', '") + lit(value)
-                      + QStringLiteral("', '1')"),
+        db.RunSql(QStringLiteral(
+                      "INSERT INTO Acte (ID, Titlu, An, DataAparitie,Monitoruloficial,Emitent,Tipact,Continut,nract) "
+                      "VALUES (900001, '") +
+                      lit(value) + QStringLiteral("', '2007', '01-01-2007', '1', 'parlamentul', 'lege', '") +
+                      lit(value) + QStringLiteral("', '1')"),
                   false);
-        db.RunSql(QStringLiteral("select * from Acte where Titlu like '*") + lit(jetLiteralPattern(value))
-                      + QStringLiteral("*'"),
+        db.RunSql(QStringLiteral("select * from Acte where Titlu like '*") + lit(jetLiteralPattern(value)) +
+                      QStringLiteral("*'"),
                   true);
         bool found = false;
         for (Recordset& rs = db.CurrentRs(); !rs.Eof(); rs.MoveNext()) {
@@ -159,9 +164,10 @@ private slots:
 
         // Nothing else moved, and the file is sound.
         auto after = snapshot(program);
-        after.erase(std::remove_if(after.begin(), after.end(),
-                                   [&](const QStringList& r) { return r[0] == QLatin1String("agenda") && r[1] == eventId; }),
-                    after.end());
+        after.erase(
+            std::remove_if(after.begin(), after.end(),
+                           [&](const QStringList& r) { return r[0] == QLatin1String("agenda") && r[1] == eventId; }),
+            after.end());
         QVERIFY(after == before);
         QCOMPARE(program.scalar(QStringLiteral("pragma integrity_check")), QStringLiteral("ok"));
     }
@@ -176,8 +182,8 @@ private slots:
         int refused = 0;
         for (const HostileText& h : hostileCorpus()) {
             try {
-                db.RunSql(QStringLiteral("Select id from tip_eveniment where tipeveniment= '") + h.value
-                              + QStringLiteral("'"),
+                db.RunSql(QStringLiteral("Select id from tip_eveniment where tipeveniment= '") + h.value +
+                              QStringLiteral("'"),
                           true);
             } catch (const StoreError& e) {
                 QVERIFY(!e.message().isEmpty());

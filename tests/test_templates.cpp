@@ -17,8 +17,8 @@ using namespace testsupport;
 namespace {
 
 struct Expected {
-    const char* name; // the file is this + ".rtf"
-    const char* title; // first line of the document
+    const char* name;   // the file is this + ".rtf"
+    const char* title;  // first line of the document
     const char* phrase; // a line further down
 };
 
@@ -87,8 +87,8 @@ private slots:
             QVERIFY(f.dialogs.messages.isEmpty());
             QCOMPARE(u.Label11->text(), QString::fromUtf8(e.name));
             QVERIFY(!u.textlege->isHidden() && !u.Label12->isHidden() && !u.inapoi2->isHidden());
-            QVERIFY(u.List3->isHidden() && u.List4->isHidden() && u.Frame1->isHidden() && u.List1->isHidden()
-                    && u.Fav->isHidden());
+            QVERIFY(u.List3->isHidden() && u.List4->isHidden() && u.Frame1->isHidden() && u.List1->isHidden() &&
+                    u.Fav->isHidden());
 
             QTextDocument* doc = u.textlege->document();
             const QTextBlock title = doc->firstBlock();
@@ -131,8 +131,9 @@ private slots:
 
         f.form().inapoi2_Click();
         open(f, 2);
-        QCOMPARE(f.dialogs.messages,
-                 QStringList{QStringLiteral("Fisierul %1 nu poate fi deschis.").arg(QDir::toNativeSeparators(missing))});
+        QCOMPARE(
+            f.dialogs.messages,
+            QStringList{QStringLiteral("Fisierul %1 nu poate fi deschis.").arg(QDir::toNativeSeparators(missing))});
         QVERIFY(u.textlege->document()->isEmpty()); // the previous template is not left on screen
         QVERIFY(!u.inapoi2->isHidden());
         QCOMPARE(u.Label11->text(), QStringLiteral("Contract de sponsorizare"));
@@ -177,7 +178,8 @@ private slots:
     void buildPutsTheTemplatesBesideTheProgram()
     {
         for (const Expected& e : kTemplates)
-            QVERIFY2(QFile::exists(QStringLiteral(TARVENOR_BINARY_DIR "/Docs/%1.rtf").arg(QString::fromUtf8(e.name))), e.name);
+            QVERIFY2(QFile::exists(QStringLiteral(TARVENOR_BINARY_DIR "/Docs/%1.rtf").arg(QString::fromUtf8(e.name))),
+                     e.name);
     }
 };
 

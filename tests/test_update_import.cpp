@@ -58,8 +58,9 @@ QString dump(const TempProgram& p)
 
 void addUserRows(const TempProgram& p)
 {
-    p.exec(QStringLiteral("insert into legi_favorite (id_acte) values (1); insert into ultimele_legi (id_acte) values (2);"
-                          "insert into agenda (data, ora, coment, tipeveniment) values ('14.03.2007', '10:00', 'Termen', 1)"));
+    p.exec(QStringLiteral(
+        "insert into legi_favorite (id_acte) values (1); insert into ultimele_legi (id_acte) values (2);"
+        "insert into agenda (data, ora, coment, tipeveniment) values ('14.03.2007', '10:00', 'Termen', 1)"));
 }
 
 } // namespace
@@ -82,26 +83,29 @@ private slots:
                                  QStringLiteral("Art. 1.\nArt. 2. - Modificat."));
         const QString path = f.program.dir() + QStringLiteral("/martie.sql.gz");
         QVERIFY(UpdatePack::writeFile(path, packText({newAct, amended}, {news(7, QStringLiteral("Știre: OUG 100"), 100),
-                                                                        news(6, QStringLiteral("Înlocuită"), 1)})
+                                                                         news(6, QStringLiteral("Înlocuită"), 1)})
                                                 .toUtf8()));
         f.form().ImportUpdatePack(path);
         QCOMPARE(f.dialogs.messages,
                  QStringList{QStringLiteral("Actualizare reusita: 1 acte noi, 1 acte actualizate, 2 noutati.")});
-        const auto rows = f.program.rows(QStringLiteral(
-            "select Titlu, An, DataAparitie, Monitoruloficial, Emitent, Tipact, Continut, nract from Acte where ID = 100"));
+        const auto rows = f.program.rows(QStringLiteral("select Titlu, An, DataAparitie, Monitoruloficial, Emitent, "
+                                                        "Tipact, Continut, nract from Acte where ID = 100"));
         QCOMPARE(rows.size(), size_t(1));
         QCOMPARE(rows[0], (QStringList{newAct.titlu, newAct.an, newAct.dataAparitie, newAct.monitoruloficial,
                                        newAct.emitent, newAct.tipact, big, newAct.nract}));
         QCOMPARE(f.program.scalar(QStringLiteral("select Continut from Acte where ID = 1")), amended.continut);
         QCOMPARE(f.program.count(QStringLiteral("Acte")), 46LL);
-        QCOMPARE(f.program.scalar(QStringLiteral("select titlu from noutati where id = 6")), QStringLiteral("Înlocuită"));
+        QCOMPARE(f.program.scalar(QStringLiteral("select titlu from noutati where id = 6")),
+                 QStringLiteral("Înlocuită"));
         // The user's own tables are as they were.
-        QCOMPARE(f.program.scalar(QStringLiteral(
-                     "select group_concat(x, '|') from (select id || ',' || id_acte as x from legi_favorite union all "
-                     "select data || ora || coment from agenda union all select id || ',' || id_acte from ultimele_legi)")),
-                 userBefore);
+        QCOMPARE(
+            f.program.scalar(QStringLiteral(
+                "select group_concat(x, '|') from (select id || ',' || id_acte as x from legi_favorite union all "
+                "select data || ora || coment from agenda union all select id || ',' || id_acte from ultimele_legi)")),
+            userBefore);
         // News list shows the two newest; the start-up list gained the new act.
-        QCOMPARE(listColumn(*f.ui().List4, 1), (QStringList{QStringLiteral("Știre: OUG 100"), QStringLiteral("Înlocuită")}));
+        QCOMPARE(listColumn(*f.ui().List4, 1),
+                 (QStringList{QStringLiteral("Știre: OUG 100"), QStringLiteral("Înlocuită")}));
         QCOMPARE(f.ui().List1->Count(), 46);
         QVERIFY(listColumn(*f.ui().List1, 1).contains(newAct.titlu));
         QCOMPARE(f.program.scalar(QStringLiteral("pragma integrity_check")), QStringLiteral("ok"));
@@ -115,9 +119,11 @@ private slots:
         const QString path = f.program.dir() + QStringLiteral("/p.sql");
         QVERIFY(UpdatePack::writeFile(path, packText({act(200, QStringLiteral("Legea nr. 200/2007"))}, {}).toUtf8()));
         f.form().ImportUpdatePack(path);
-        QCOMPARE(f.dialogs.messages.value(0), QStringLiteral("Actualizare reusita: 1 acte noi, 0 acte actualizate, 0 noutati."));
+        QCOMPARE(f.dialogs.messages.value(0),
+                 QStringLiteral("Actualizare reusita: 1 acte noi, 0 acte actualizate, 0 noutati."));
         QCOMPARE(f.ui().List1->Count(), shown);
-        QCOMPARE(f.program.scalar(QStringLiteral("select Titlu from Acte where ID = 200")), QStringLiteral("Legea nr. 200/2007"));
+        QCOMPARE(f.program.scalar(QStringLiteral("select Titlu from Acte where ID = 200")),
+                 QStringLiteral("Legea nr. 200/2007"));
     }
 
     void refusedPacksChangeNothing_data()
@@ -125,16 +131,20 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expectedLine");
         const QString good = packText({act(300, QStringLiteral("Bun"))}, {});
-        QTest::newRow("drop after good rows") << good + QStringLiteral("drop table agenda;\n") << QStringLiteral("Linia 3:");
-        QTest::newRow("delete") << good + QStringLiteral("DELETE * FROM legi_favorite;\n") << QStringLiteral("Linia 3:");
+        QTest::newRow("drop after good rows")
+            << good + QStringLiteral("drop table agenda;\n") << QStringLiteral("Linia 3:");
+        QTest::newRow("delete") << good + QStringLiteral("DELETE * FROM legi_favorite;\n")
+                                << QStringLiteral("Linia 3:");
         QTest::newRow("news to missing act")
             << good + UpdatePack::newsStatement(news(9, QStringLiteral("x"), 999)) + QStringLiteral(";\n")
             << QStringLiteral("Linia 3:");
         QTest::newRow("bad year") << good + UpdatePack::actStatement([] {
-            auto a = act(301, QStringLiteral("Rau"));
-            a.an = QStringLiteral("207");
-            return a;
-        }()) + QStringLiteral(";\n") << QStringLiteral("Linia 3:");
+                                         auto a = act(301, QStringLiteral("Rau"));
+                                         a.an = QStringLiteral("207");
+                                         return a;
+                                     }()) +
+                                         QStringLiteral(";\n")
+                                  << QStringLiteral("Linia 3:");
         QTest::newRow("not utf-8") << good + QString::fromLatin1("-- \xE9\n") << QStringLiteral("Linia 3:");
     }
 
@@ -156,7 +166,8 @@ private slots:
         f.form().ImportUpdatePack(path);
         QCOMPARE(f.dialogs.messages.size(), 1);
         const QString m = f.dialogs.messages[0];
-        QVERIFY2(m.startsWith(QStringLiteral("Pachetul de actualizare a fost refuzat.\r") + expectedLine), qPrintable(m));
+        QVERIFY2(m.startsWith(QStringLiteral("Pachetul de actualizare a fost refuzat.\r") + expectedLine),
+                 qPrintable(m));
         QVERIFY(m.endsWith(QStringLiteral("Catalogul nu a fost modificat.")));
         QCOMPARE(dump(f.program), before);
     }
@@ -174,7 +185,8 @@ private slots:
 
         f.dialogs.cancelAtStep = 1;
         f.form().ImportUpdatePack(path);
-        QCOMPARE(f.dialogs.messages.value(0), QStringLiteral("Actualizarea a fost anulata; catalogul a ramas neschimbat."));
+        QCOMPARE(f.dialogs.messages.value(0),
+                 QStringLiteral("Actualizarea a fost anulata; catalogul a ramas neschimbat."));
         QCOMPARE(f.dialogs.progressLabels.value(0), QStringLiteral("Se actualizeaza catalogul..."));
         QCOMPARE(dump(f.program), before);
 
@@ -187,15 +199,16 @@ private slots:
         f.form().ImportUpdatePack(path);
         sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
         sqlite3_close(other);
-        QVERIFY2(f.dialogs.messages.value(0).startsWith(
-                     QStringLiteral("Actualizarea nu a putut fi aplicata; catalogul a ramas neschimbat.\rBaza de date este blocata")),
+        QVERIFY2(f.dialogs.messages.value(0).startsWith(QStringLiteral(
+                     "Actualizarea nu a putut fi aplicata; catalogul a ramas neschimbat.\rBaza de date este blocata")),
                  qPrintable(f.dialogs.messages.value(0)));
         QCOMPARE(dump(f.program), before);
 
         // Once the other program lets go, the same pack lands without a restart.
         f.dialogs.messages.clear();
         f.form().ImportUpdatePack(path);
-        QCOMPARE(f.dialogs.messages.value(0), QStringLiteral("Actualizare reusita: 3000 acte noi, 0 acte actualizate, 0 noutati."));
+        QCOMPARE(f.dialogs.messages.value(0),
+                 QStringLiteral("Actualizare reusita: 3000 acte noi, 0 acte actualizate, 0 noutati."));
         QVERIFY(f.dialogs.progressSteps > 0);
     }
 
@@ -210,7 +223,8 @@ private slots:
         QVERIFY(UpdatePack::writeFile(path, packText({act(400, QStringLiteral("Legea nr. 400/2007"))}, {}).toUtf8()));
         f.dialogs.fileToOpen = path;
         f.form().Update_Click();
-        QCOMPARE(f.dialogs.messages.value(0), QStringLiteral("Actualizare reusita: 1 acte noi, 0 acte actualizate, 0 noutati."));
+        QCOMPARE(f.dialogs.messages.value(0),
+                 QStringLiteral("Actualizare reusita: 1 acte noi, 0 acte actualizate, 0 noutati."));
         QVERIFY(!f.ui().Frame1->isHidden()); // no panel changes
     }
 };

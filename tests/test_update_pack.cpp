@@ -96,15 +96,15 @@ private slots:
         QTest::newRow("delete") << ok + QStringLiteral("delete * from agenda;\n") << 2 << QStringLiteral("DELETE");
         QTest::newRow("drop") << ok + ok.left(0) + QStringLiteral("\n DROP TABLE Acte;") << 3 << QStringLiteral("DROP");
         QTest::newRow("update") << QStringLiteral("update Acte set Titlu = 'x';") << 1 << QStringLiteral("UPDATE");
-        QTest::newRow("other table") << QStringLiteral("INSERT INTO agenda (id, titlu, link) VALUES (1, 'a', 1);")
-                                     << 1 << QStringLiteral("agenda");
+        QTest::newRow("other table") << QStringLiteral("INSERT INTO agenda (id, titlu, link) VALUES (1, 'a', 1);") << 1
+                                     << QStringLiteral("agenda");
         QTest::newRow("other columns") << QStringLiteral("INSERT INTO noutati (id, link, titlu) VALUES (1, 1, 'a');")
                                        << 1 << QStringLiteral("coloane");
-        QTest::newRow("second statement") << actLine(1).chopped(1) + QStringLiteral(" ") + actLine(2) << 1
-                                          << QStringLiteral("aceeasi linie");
+        QTest::newRow("second statement")
+            << actLine(1).chopped(1) + QStringLiteral(" ") + actLine(2) << 1 << QStringLiteral("aceeasi linie");
         QTest::newRow("missing semicolon") << kNewsHead + QStringLiteral("1, 'a', 1)\n") << 2 << QStringLiteral(";");
-        QTest::newRow("unterminated text") << ok + kNewsHead + QStringLiteral("1, 'a, 1);\n") << 2
-                                           << QStringLiteral("neincheiat");
+        QTest::newRow("unterminated text")
+            << ok + kNewsHead + QStringLiteral("1, 'a, 1);\n") << 2 << QStringLiteral("neincheiat");
         QTest::newRow("bad literal") << kNewsHead + QStringLiteral("1, \"a\", 1);") << 1 << QStringLiteral("invalida");
         QTest::newRow("expression") << kNewsHead + QStringLiteral("1+1, 'a', 1);") << 1 << QStringLiteral("invalida");
         QTest::newRow("null") << kNewsHead + QStringLiteral("1, NULL, 1);") << 1 << QStringLiteral("invalida");
@@ -116,12 +116,11 @@ private slots:
         QTest::newRow("year with letter")
             << actLine(2, QStringLiteral("'T', '20a7', '01-02-2007', '1', 'e', 'lege', 'c', '1'")) << 1
             << QStringLiteral("patru cifre");
-        QTest::newRow("date form")
-            << actLine(2, QStringLiteral("'T', '2007', '1-2-2007', '1', 'e', 'lege', 'c', '1'")) << 1
-            << QStringLiteral("zz-ll-aaaa");
-        QTest::newRow("impossible date")
-            << actLine(2, QStringLiteral("'T', '2005', '29-02-2005', '1', 'e', 'lege', 'c', '1'")) << 1
-            << QStringLiteral("zz-ll-aaaa");
+        QTest::newRow("date form") << actLine(2, QStringLiteral("'T', '2007', '1-2-2007', '1', 'e', 'lege', 'c', '1'"))
+                                   << 1 << QStringLiteral("zz-ll-aaaa");
+        QTest::newRow("impossible date") << actLine(2, QStringLiteral(
+                                                           "'T', '2005', '29-02-2005', '1', 'e', 'lege', 'c', '1'"))
+                                         << 1 << QStringLiteral("zz-ll-aaaa");
         QTest::newRow("repeated act") << ok + QStringLiteral("\n") + ok << 3 << QStringLiteral("a doua oara");
         QTest::newRow("empty pack") << QStringLiteral("-- nimic\n\n") << 0 << QStringLiteral("niciun act");
         QTest::newRow("nul in text") << kNewsHead + QStringLiteral("1, 'a") + QChar(0) + QStringLiteral("b', 1);") << 1
@@ -140,7 +139,9 @@ private slots:
 
     void decodesStrictUtf8AndGzip()
     {
-        QCOMPARE(decode(QByteArray("\xEF\xBB\xBF" "ab")), QStringLiteral("ab"));
+        QCOMPARE(decode(QByteArray("\xEF\xBB\xBF"
+                                   "ab")),
+                 QStringLiteral("ab"));
         QCOMPARE(decode(QStringLiteral("ăîșțâ").toUtf8()), QStringLiteral("ăîșțâ"));
         for (const QByteArray& bad : {QByteArray("a\nb\n\xC3"), QByteArray("a\nb\n\xED\xA0\x80"),
                                       QByteArray("a\nb\n\xC0\xAF"), QByteArray("a\nb\n\xFF")}) {
@@ -178,8 +179,8 @@ private slots:
         const int cases = qEnvironmentVariableIsSet("TARVENOR_FUZZ_CASES")
                               ? qEnvironmentVariableIntValue("TARVENOR_FUZZ_CASES")
                               : 4000;
-        const QString seedText = QStringLiteral("-- pachet\n") + actLine(1) + actLine(2) +
-                                 kNewsHead + QStringLiteral("1, 'a''b', 2);\n");
+        const QString seedText =
+            QStringLiteral("-- pachet\n") + actLine(1) + actLine(2) + kNewsHead + QStringLiteral("1, 'a''b', 2);\n");
         const QString alphabet = QStringLiteral("'\";(),-\n 0123456789aAiInNsStTvV*ăș\\/");
         std::mt19937 rng(20070314);
         QElapsedTimer slowest;
@@ -191,14 +192,9 @@ private slots:
             for (int e = 0; e < edits; ++e) {
                 const int at = int(rng() % uint(text.size() + 1));
                 switch (rng() % 3) {
-                case 0:
-                    text.insert(at, alphabet[int(rng() % uint(alphabet.size()))]);
-                    break;
-                case 1:
-                    text.remove(at, 1 + int(rng() % 8));
-                    break;
-                default:
-                    text.insert(at, text.mid(int(rng() % uint(text.size())), int(rng() % 40)));
+                case 0: text.insert(at, alphabet[int(rng() % uint(alphabet.size()))]); break;
+                case 1: text.remove(at, 1 + int(rng() % 8)); break;
+                default: text.insert(at, text.mid(int(rng() % uint(text.size())), int(rng() % 40)));
                 }
             }
             if (i % 10 == 0) { // now and then pure noise

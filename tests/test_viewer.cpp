@@ -14,23 +14,25 @@ namespace {
 void addAct(const TempProgram& p, int id, const QString& title, const QString& content)
 {
     p.exec(u"INSERT INTO Acte (ID, Titlu, An, DataAparitie,Monitoruloficial,Emitent,Tipact,Continut,nract) "
-           "VALUES (%1, %2, '2005', '01-01-2005', '1', 'parlamentul', 'lege', %3, '1')"_s
-               .arg(id)
+           "VALUES (%1, %2, '2005', '01-01-2005', '1', 'parlamentul', 'lege', %3, '1')"_s.arg(id)
                .arg(quoted(title), quoted(content)));
 }
 
-QStringList lines(const RichTextBox& box) { return box.Text().split(u'\n'); }
+QStringList lines(const RichTextBox& box)
+{
+    return box.Text().split(u'\n');
+}
 
 bool onSearchScreen(const Controls& u)
 {
-    return !u.Frame1->isHidden() && !u.List1->isHidden() && !u.List4->isHidden() && u.textlege->isHidden()
-           && u.Inapoi->isHidden() && u.Fav->isHidden() && u.Label12->isHidden();
+    return !u.Frame1->isHidden() && !u.List1->isHidden() && !u.List4->isHidden() && u.textlege->isHidden() &&
+           u.Inapoi->isHidden() && u.Fav->isHidden() && u.Label12->isHidden();
 }
 
 bool onViewerScreen(const Controls& u)
 {
-    return u.List4->isHidden() && u.Frame1->isHidden() && u.List3->isHidden() && u.List1->isHidden()
-           && !u.Label12->isHidden() && !u.textlege->isHidden() && !u.Inapoi->isHidden() && !u.Fav->isHidden();
+    return u.List4->isHidden() && u.Frame1->isHidden() && u.List3->isHidden() && u.List1->isHidden() &&
+           !u.Label12->isHidden() && !u.textlege->isHidden() && !u.Inapoi->isHidden() && !u.Fav->isHidden();
 }
 
 void open(FormFixture& f, int row)
@@ -73,8 +75,9 @@ private slots:
         open(f, 0);
         f.form().Inapoi_Click();
         open(f, 1);
-        QCOMPARE(f.program.scalar(u"select group_concat(id_acte) from (select id_acte from ultimele_legi order by id)"_s),
-                 u"7,7,8"_s);
+        QCOMPARE(
+            f.program.scalar(u"select group_concat(id_acte) from (select id_acte from ultimele_legi order by id)"_s),
+            u"7,7,8"_s);
     }
 
     void lineEndsOfTheActText()

@@ -41,8 +41,8 @@ int main(int argc, char** argv)
     }
     try {
         const synthetic::Figures f = synthetic::makeCatalogue(out, TARVENOR_SCHEMA_PATH, options);
-        std::printf("%lld acts, %lld with diacritics in the title, %.1f MB of bodies\n", f.acts,
-                    f.actsWithDiacritics, double(f.bodyBytes) / 1e6);
+        std::printf("%lld acts, %lld with diacritics in the title, %.1f MB of bodies\n", f.acts, f.actsWithDiacritics,
+                    double(f.bodyBytes) / 1e6);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "failed: %s\n", e.what());
         return 1;

@@ -265,9 +265,7 @@ QByteArray toRtf(const Model& m, const QHash<char16_t, uchar>& cp)
         case 'H': out += "\\pard\\plain\\keepn\\sb120\\sa120\\f1\\fs22\\b " + text + "\\par\n"; break;
         case 'P': out += "\\pard\\plain\\qj\\fi567\\sa120\\f0\\fs24 " + text + "\\par\n"; break;
         case 'S': out += "\\pard\\plain\\tx5670\\sb240\\f0\\fs24 " + text + "\\par\n"; break;
-        default:
-            std::fprintf(stderr, "unknown mark in %s: %s\n", m.file, line.toUtf8().constData());
-            std::exit(2);
+        default: std::fprintf(stderr, "unknown mark in %s: %s\n", m.file, line.toUtf8().constData()); std::exit(2);
         }
     }
     out += "}\n";

@@ -3,8 +3,8 @@
 // copied first, so opening an act never writes into the real database.
 #include "shell/AppContext.h"
 #include "shell/Dialogs.h"
-#include "ui/Form1.h"
 #include "shell/Navigation.h"
+#include "ui/Form1.h"
 #include "ui/WindowArt.h"
 
 #include <QApplication>
@@ -59,7 +59,8 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
-    const QString programDir = args.size() > 1 ? args.at(1) : QCoreApplication::applicationDirPath() + QStringLiteral("/..");
+    const QString programDir =
+        args.size() > 1 ? args.at(1) : QCoreApplication::applicationDirPath() + QStringLiteral("/..");
     const QString outDir = args.size() > 2 ? args.at(2) : programDir + QStringLiteral("/screenshots");
     QDir().mkpath(outDir);
 

@@ -1,8 +1,8 @@
 #include "agenda/DayViews.h"
 
+#include "shell/AppContext.h"
 #include "store/SqlLiteral.h"
 #include "store/modDB.h"
-#include "shell/AppContext.h"
 
 #include <QDate>
 

@@ -1,10 +1,10 @@
 #include "agenda/EventEditor.h"
 
 #include "agenda/DayViews.h"
-#include "store/SqlLiteral.h"
-#include "store/modDB.h"
 #include "shell/AppContext.h"
 #include "shell/Navigation.h"
+#include "store/SqlLiteral.h"
+#include "store/modDB.h"
 
 void EventEditor::clearTypeList(AppContext& ctx)
 {
@@ -34,8 +34,8 @@ void EventEditor::LoadEventTypes()
 
 QStringList EventEditor::typeIdsNamed(const QString& name)
 {
-    m_ctx.db.RunSql(QStringLiteral("Select id from tip_eveniment where tipeveniment= '") + SqlLiteral::text(name)
-                        + QLatin1Char('\''),
+    m_ctx.db.RunSql(QStringLiteral("Select id from tip_eveniment where tipeveniment= '") + SqlLiteral::text(name) +
+                        QLatin1Char('\''),
                     true);
     QStringList ids;
     for (Recordset& rs = m_ctx.db.CurrentRs(); !rs.Eof(); rs.MoveNext())
@@ -98,10 +98,10 @@ void EventEditor::Label26_Click()
     const QString hour = u.Orra->text();
     const QString comment = u.Com->Text();
     const QString typeId = u.idev->text();
-    m_ctx.db.RunSql(QStringLiteral("insert into agenda (data, ora, coment,tipeveniment) values ('") + SqlLiteral::text(date)
-                        + QStringLiteral("', '") + SqlLiteral::text(hour) + QStringLiteral("', '")
-                        + SqlLiteral::text(comment) + QStringLiteral("',") + SqlLiteral::id(typeId)
-                        + QLatin1Char(')'),
+    m_ctx.db.RunSql(QStringLiteral("insert into agenda (data, ora, coment,tipeveniment) values ('") +
+                        SqlLiteral::text(date) + QStringLiteral("', '") + SqlLiteral::text(hour) +
+                        QStringLiteral("', '") + SqlLiteral::text(comment) + QStringLiteral("',") +
+                        SqlLiteral::id(typeId) + QLatin1Char(')'),
                     false);
     u.Orra->clear();
     u.Com->clear();
@@ -144,11 +144,11 @@ void EventEditor::modif_Click()
         return;
     }
     const QString typeId = ids.first();
-    const QString statement = QStringLiteral("update agenda set data = '") + SqlLiteral::text(u.Datafr->text())
-                              + QStringLiteral("' , ora='") + SqlLiteral::text(u.Orra->text())
-                              + QStringLiteral("' , coment= '") + SqlLiteral::text(u.Com->Text())
-                              + QStringLiteral("' ,tipeveniment = ") + SqlLiteral::id(typeId)
-                              + QStringLiteral(" where id = ") + SqlLiteral::id(u.idag->text());
+    const QString statement = QStringLiteral("update agenda set data = '") + SqlLiteral::text(u.Datafr->text()) +
+                              QStringLiteral("' , ora='") + SqlLiteral::text(u.Orra->text()) +
+                              QStringLiteral("' , coment= '") + SqlLiteral::text(u.Com->Text()) +
+                              QStringLiteral("' ,tipeveniment = ") + SqlLiteral::id(typeId) +
+                              QStringLiteral(" where id = ") + SqlLiteral::id(u.idag->text());
     Navigation nav(m_ctx);
     nav.hideModifyButton();
     u.idev->setText(typeId);

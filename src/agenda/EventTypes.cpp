@@ -1,10 +1,10 @@
 #include "agenda/EventTypes.h"
 
 #include "agenda/EventEditor.h"
-#include "store/SqlLiteral.h"
-#include "store/modDB.h"
 #include "shell/AppContext.h"
 #include "shell/Navigation.h"
+#include "store/SqlLiteral.h"
+#include "store/modDB.h"
 
 bool EventTypes::nameTaken(const QString& name)
 {
@@ -32,8 +32,8 @@ void EventTypes::Label28_Click()
         return;
     }
     EventEditor::clearTypeList(m_ctx);
-    m_ctx.db.RunSql(QStringLiteral("insert into tip_eveniment (tipeveniment) values ('") + SqlLiteral::text(name)
-                        + QStringLiteral("')"),
+    m_ctx.db.RunSql(QStringLiteral("insert into tip_eveniment (tipeveniment) values ('") + SqlLiteral::text(name) +
+                        QStringLiteral("')"),
                     false);
     Navigation(m_ctx).closeTypePanel();
     EventEditor::fillTypeList(m_ctx);

@@ -1,8 +1,8 @@
 #include "catalogue/ActListRebuild.h"
 
+#include "shell/AppContext.h"
 #include "store/SqlLiteral.h"
 #include "store/modDB.h"
-#include "shell/AppContext.h"
 
 ActListRebuild::ActListRebuild(AppContext& ctx)
     : list(*ctx.ui.List1), scratch(*ctx.ui.List2), m_ctx(ctx), m_listBatch(list), m_scratchBatch(scratch)

@@ -1,9 +1,9 @@
 #include "catalogue/ActViewer.h"
 
-#include "store/SqlLiteral.h"
-#include "store/modDB.h"
 #include "shell/AppContext.h"
 #include "shell/Navigation.h"
+#include "store/SqlLiteral.h"
+#include "store/modDB.h"
 
 namespace {
 
@@ -36,7 +36,8 @@ void ActViewer::ShowAct(const QString& title, QString content)
 
 void ActViewer::recordOpening(const QString& actId)
 {
-    m_ctx.db.RunSql(QStringLiteral("insert into ultimele_legi (id_acte) values (") + actId + QStringLiteral(")"), false);
+    m_ctx.db.RunSql(QStringLiteral("insert into ultimele_legi (id_acte) values (") + actId + QStringLiteral(")"),
+                    false);
 }
 
 void ActViewer::List1_DblClick()

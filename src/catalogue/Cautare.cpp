@@ -12,8 +12,7 @@ QString ReplaceChars(QString& text, const QString& set, const QString& replaceme
 }
 
 QString BuildSearchSql(const QString& actType, const QString& actNumber, const QString& date,
-                       const QString& gazetteNumber, const QString& year, const QString& issuer,
-                       const QString& keyword)
+                       const QString& gazetteNumber, const QString& year, const QString& issuer, const QString& keyword)
 {
     QString where;
     auto clause = [&where](const char* prefix, const QString& value, const char* suffix) {

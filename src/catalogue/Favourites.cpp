@@ -2,10 +2,10 @@
 
 #include "catalogue/ActListRebuild.h"
 
+#include "controls/Twips.h"
+#include "shell/AppContext.h"
 #include "store/SqlLiteral.h"
 #include "store/modDB.h"
-#include "shell/AppContext.h"
-#include "controls/Twips.h"
 
 #include <QMenu>
 
@@ -25,8 +25,8 @@ void Favourites::Fav_Click()
     }
     if (actId.isEmpty())
         return;
-    m_ctx.db.RunSql(QStringLiteral("insert into legi_favorite (id_acte) values (") + SqlLiteral::id(actId)
-                        + QStringLiteral(")"),
+    m_ctx.db.RunSql(QStringLiteral("insert into legi_favorite (id_acte) values (") + SqlLiteral::id(actId) +
+                        QStringLiteral(")"),
                     false);
 }
 

@@ -71,16 +71,17 @@ void PrintCommand::offerPdf(const Module1::PrintOutcome& failed)
     const QString why = failed.status == Module1::PrintOutcome::NoPrinter
                             ? QStringLiteral("Nu este instalata nicio imprimanta, documentul nu a fost tiparit.")
                             : QStringLiteral("Tiparirea nu a reusit: %1").arg(failed.reason);
-    if (!m_ctx.dialogs->question(m_ctx.window, why + QStringLiteral("\rDoriti sa salvati paginile intr-un fisier PDF?")))
+    if (!m_ctx.dialogs->question(m_ctx.window,
+                                 why + QStringLiteral("\rDoriti sa salvati paginile intr-un fisier PDF?")))
         return;
 
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty() || !QDir(folder).exists())
         folder = QDir::homePath();
     const QString title = m_ctx.ui.Label11->text();
-    QString path = m_ctx.dialogs->saveFile(m_ctx.window, QStringLiteral("Salvare ca PDF"),
-                                           QDir(folder).filePath(pdfFileName(title)),
-                                           QStringLiteral("Fisiere PDF (*.pdf)"));
+    QString path =
+        m_ctx.dialogs->saveFile(m_ctx.window, QStringLiteral("Salvare ca PDF"),
+                                QDir(folder).filePath(pdfFileName(title)), QStringLiteral("Fisiere PDF (*.pdf)"));
     if (path.isEmpty())
         return;
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))

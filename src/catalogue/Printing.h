@@ -46,7 +46,6 @@ bool hasDefaultPrinter();
 // Prints the whole content of `box` with the given margins in twips from the
 // paper's edge. A null printer means the default printer. Throws PrintError
 // when no printer exists or the job fails, so a failure is never silent.
-void PrintRichText(QTextEdit* box, long left, double top, double right, double bottom,
-                   QPrinter* printer = nullptr);
+void PrintRichText(QTextEdit* box, long left, double top, double right, double bottom, QPrinter* printer = nullptr);
 
 } // namespace Module1

@@ -1,8 +1,8 @@
 #include "catalogue/RecentActs.h"
 
 #include "catalogue/ActListRebuild.h"
-#include "store/modDB.h"
 #include "shell/AppContext.h"
+#include "store/modDB.h"
 
 void RecentActs::LoadRecentActs()
 {

@@ -3,8 +3,8 @@
 #include "catalogue/ActListRebuild.h"
 #include "catalogue/Cautare.h"
 #include "catalogue/OpData.h"
-#include "store/modDB.h"
 #include "shell/AppContext.h"
+#include "store/modDB.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "catalogue/UpdateCommand.h"
 
+#include "catalogue/CatalogueLists.h"
 #include "catalogue/UpdatePack.h"
+#include "shell/AppContext.h"
 #include "store/SqlLiteral.h"
 #include "store/modDB.h"
-#include "shell/AppContext.h"
-#include "catalogue/CatalogueLists.h"
 
 #include <QElapsedTimer>
 
@@ -85,9 +85,10 @@ void UpdateCommand::checkLinks(const UpdatePack::Pack& pack)
         }
         if (!exists)
             throw UpdatePack::Refusal{
-                n.line, QStringLiteral("noutatea %1 trimite la actul %2, care nu exista nici in catalog, nici in pachet")
-                            .arg(n.id)
-                            .arg(n.link)};
+                n.line,
+                QStringLiteral("noutatea %1 trimite la actul %2, care nu exista nici in catalog, nici in pachet")
+                    .arg(n.id)
+                    .arg(n.link)};
     }
 }
 

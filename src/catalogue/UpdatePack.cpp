@@ -15,10 +15,14 @@ namespace UpdatePack {
 
 namespace {
 
-const QStringList kActColumns = {QStringLiteral("ID"),        QStringLiteral("Titlu"),
-                                 QStringLiteral("An"),        QStringLiteral("DataAparitie"),
-                                 QStringLiteral("Monitoruloficial"), QStringLiteral("Emitent"),
-                                 QStringLiteral("Tipact"),    QStringLiteral("Continut"),
+const QStringList kActColumns = {QStringLiteral("ID"),
+                                 QStringLiteral("Titlu"),
+                                 QStringLiteral("An"),
+                                 QStringLiteral("DataAparitie"),
+                                 QStringLiteral("Monitoruloficial"),
+                                 QStringLiteral("Emitent"),
+                                 QStringLiteral("Tipact"),
+                                 QStringLiteral("Continut"),
                                  QStringLiteral("nract")};
 const QStringList kNewsColumns = {QStringLiteral("id"), QStringLiteral("titlu"), QStringLiteral("link")};
 
@@ -233,8 +237,9 @@ private:
         v.text = m_s.mid(start, m_pos - start);
         if (v.text.isEmpty() || v.text.size() > 18 ||
             (!atEnd() && !peek().isSpace() && peek() != QLatin1Char(',') && peek() != QLatin1Char(')')))
-            refuse(line, QStringLiteral("valoare invalida: \"%1\" (se accepta numere intregi sau texte intre apostrofuri)")
-                             .arg(m_s.mid(start, 20).section(QLatin1Char('\n'), 0, 0)));
+            refuse(line,
+                   QStringLiteral("valoare invalida: \"%1\" (se accepta numere intregi sau texte intre apostrofuri)")
+                       .arg(m_s.mid(start, 20).section(QLatin1Char('\n'), 0, 0)));
         v.isNumber = true;
         return v;
     }
@@ -288,12 +293,14 @@ private:
         for (const Act& a : pack.acts)
             if (!seen.emplace(a.id, a.line).second)
                 refuse(a.line, QStringLiteral("actul cu ID %1 apare a doua oara (prima data la linia %2)")
-                                   .arg(a.id).arg(seen[a.id]));
+                                   .arg(a.id)
+                                   .arg(seen[a.id]));
         seen.clear();
         for (const News& n : pack.news)
             if (!seen.emplace(n.id, n.line).second)
                 refuse(n.line, QStringLiteral("noutatea cu id %1 apare a doua oara (prima data la linia %2)")
-                                   .arg(n.id).arg(seen[n.id]));
+                                   .arg(n.id)
+                                   .arg(seen[n.id]));
     }
 
     const QString& m_s;
@@ -409,7 +416,7 @@ Pack parse(const QString& text)
 
 QString actStatement(const Act& a)
 {
-    const QString* texts[] = {&a.titlu,  &a.an,      &a.dataAparitie, &a.monitoruloficial,
+    const QString* texts[] = {&a.titlu,   &a.an,     &a.dataAparitie, &a.monitoruloficial,
                               &a.emitent, &a.tipact, &a.continut,     &a.nract};
     QString out = QStringLiteral("INSERT INTO Acte (ID, Titlu, An, DataAparitie,Monitoruloficial,Emitent,Tipact,"
                                  "Continut,nract) VALUES (");
@@ -428,8 +435,8 @@ QString actStatement(const Act& a)
 
 QString newsStatement(const News& n)
 {
-    QString out = QStringLiteral("INSERT INTO noutati (id, titlu, link) VALUES (") + QString::number(n.id) +
-                  QStringLiteral(", ");
+    QString out =
+        QStringLiteral("INSERT INTO noutati (id, titlu, link) VALUES (") + QString::number(n.id) + QStringLiteral(", ");
     appendQuoted(out, n.titlu);
     return out + QStringLiteral(", ") + QString::number(n.link) + QLatin1Char(')');
 }
@@ -438,8 +445,7 @@ bool writeFile(const QString& path, const QByteArray& utf8)
 {
     if (!path.endsWith(QLatin1String(".gz"))) {
         QFile file(path);
-        return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(utf8) == utf8.size() &&
-               file.flush();
+        return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(utf8) == utf8.size() && file.flush();
     }
     gzFile file = gzopen(QFile::encodeName(path).constData(), "wb9");
     if (!file)

@@ -20,10 +20,9 @@ namespace {
 
 // 0x80..0x9F of code page 1252; the rest of its upper half is Latin-1.
 // Zero marks a byte the code page leaves undefined.
-const char16_t kCp1252C1[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+const char16_t kCp1252C1[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+                                0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+                                0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 // 0x80..0xFF of code page 1250 (Central European, Romanian included).
 const char16_t kCp1250High[128] = {
@@ -146,16 +145,86 @@ struct FontEntry {
 // Destinations whose content is not part of the text.
 bool isSkippedDestination(const char* w)
 {
-    static const char* const names[] = {
-        "stylesheet", "info", "pict", "object", "objdata", "header", "headerl", "headerr", "headerf", "footer",
-        "footerl", "footerr", "footerf", "footnote", "annotation", "atnid", "atnauthor", "atndate", "atnref",
-        "fldinst", "xe", "tc", "txe", "bkmkstart", "bkmkend", "listtable", "listoverridetable", "revtbl",
-        "rsidtbl", "filetbl", "pgdsctbl", "generator", "themedata", "colorschememapping", "latentstyles",
-        "datastore", "xmlnstbl", "mmathPr", "pn", "pnseclvl", "nonshppict", "shp", "shpinst", "template",
-        "userprops", "docvar", "private", "ftnsep", "ftnsepc", "ftncn", "aftnsep", "aftnsepc", "aftncn",
-        "comment", "title", "subject", "author", "operator", "keywords", "doccomm", "company", "buptim",
-        "creatim", "revtim", "printim", "falt", "panose", "fontemb", "fontfile", "listpicture", "wgrffmtfilter",
-        "passwordhash", "oldcprops", "oldpprops", "oldsprops", "oldtprops", "background", "sp", "sn", "sv"};
+    static const char* const names[] = {"stylesheet",
+                                        "info",
+                                        "pict",
+                                        "object",
+                                        "objdata",
+                                        "header",
+                                        "headerl",
+                                        "headerr",
+                                        "headerf",
+                                        "footer",
+                                        "footerl",
+                                        "footerr",
+                                        "footerf",
+                                        "footnote",
+                                        "annotation",
+                                        "atnid",
+                                        "atnauthor",
+                                        "atndate",
+                                        "atnref",
+                                        "fldinst",
+                                        "xe",
+                                        "tc",
+                                        "txe",
+                                        "bkmkstart",
+                                        "bkmkend",
+                                        "listtable",
+                                        "listoverridetable",
+                                        "revtbl",
+                                        "rsidtbl",
+                                        "filetbl",
+                                        "pgdsctbl",
+                                        "generator",
+                                        "themedata",
+                                        "colorschememapping",
+                                        "latentstyles",
+                                        "datastore",
+                                        "xmlnstbl",
+                                        "mmathPr",
+                                        "pn",
+                                        "pnseclvl",
+                                        "nonshppict",
+                                        "shp",
+                                        "shpinst",
+                                        "template",
+                                        "userprops",
+                                        "docvar",
+                                        "private",
+                                        "ftnsep",
+                                        "ftnsepc",
+                                        "ftncn",
+                                        "aftnsep",
+                                        "aftnsepc",
+                                        "aftncn",
+                                        "comment",
+                                        "title",
+                                        "subject",
+                                        "author",
+                                        "operator",
+                                        "keywords",
+                                        "doccomm",
+                                        "company",
+                                        "buptim",
+                                        "creatim",
+                                        "revtim",
+                                        "printim",
+                                        "falt",
+                                        "panose",
+                                        "fontemb",
+                                        "fontfile",
+                                        "listpicture",
+                                        "wgrffmtfilter",
+                                        "passwordhash",
+                                        "oldcprops",
+                                        "oldpprops",
+                                        "oldsprops",
+                                        "oldtprops",
+                                        "background",
+                                        "sp",
+                                        "sn",
+                                        "sv"};
     static const std::vector<const char*> sorted = [] {
         std::vector<const char*> v(std::begin(names), std::end(names));
         std::sort(v.begin(), v.end(), [](const char* a, const char* b) { return std::strcmp(a, b) < 0; });
@@ -265,10 +334,7 @@ private:
         closeGroup();
     }
 
-    void skipBinary(long long n)
-    {
-        m_p += std::min<long long>(n, m_end - m_p);
-    }
+    void skipBinary(long long n) { m_p += std::min<long long>(n, m_end - m_p); }
 
     // ---- tokens ----
 

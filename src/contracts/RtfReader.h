@@ -14,7 +14,7 @@ class QTextDocument;
 class RtfReader {
 public:
     struct Limits {
-        int maxDepth = 200;               // deeper groups are skipped whole
+        int maxDepth = 200;                 // deeper groups are skipped whole
         qint64 maxBytes = 64 * 1024 * 1024; // larger files are refused
     };
 

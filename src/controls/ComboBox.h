@@ -9,7 +9,7 @@ class ComboBox : public QComboBox {
 public:
     ComboBox(const QString& name, bool editable, QWidget* parent);
 
-    void Clear();              // entries and shown text
+    void Clear(); // entries and shown text
     void AddItem(const QString& text);
     QString Text() const;
     void setText(const QString& text);

@@ -5,8 +5,7 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 
-ListView::ListView(const QString& name, const std::vector<ColumnSpec>& columns, QWidget* parent)
-    : QTreeView(parent)
+ListView::ListView(const QString& name, const std::vector<ColumnSpec>& columns, QWidget* parent) : QTreeView(parent)
 {
     setObjectName(name);
     QStringList headers;
@@ -94,8 +93,9 @@ void ListView::mouseReleaseEvent(QMouseEvent* event)
     case Qt::MiddleButton: code = 4; break;
     default: break;
     }
-    const int shift = (event->modifiers() & Qt::ShiftModifier ? 1 : 0) | (event->modifiers() & Qt::ControlModifier ? 2 : 0)
-                      | (event->modifiers() & Qt::AltModifier ? 4 : 0);
+    const int shift = (event->modifiers() & Qt::ShiftModifier ? 1 : 0) |
+                      (event->modifiers() & Qt::ControlModifier ? 2 : 0) |
+                      (event->modifiers() & Qt::AltModifier ? 4 : 0);
     const QPointF p = event->position();
     emit MouseUp(code, shift, float(p.x() * Twips::kPerPixel), float(p.y() * Twips::kPerPixel));
 }

@@ -17,9 +17,7 @@ ShortDate::ShortDate() : ShortDate(fourDigitYear(regionalLocale().dateFormat(QLo
     m_locale = regionalLocale();
 }
 
-ShortDate::ShortDate(const QString& format) : m_format(format), m_locale(QLocale::c())
-{
-}
+ShortDate::ShortDate(const QString& format) : m_format(format), m_locale(QLocale::c()) {}
 
 QString ShortDate::fourDigitYear(const QString& localeFormat)
 {

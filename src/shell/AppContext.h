@@ -1,9 +1,9 @@
 #pragma once
 
+#include "controls/ShortDate.h"
 #include "shell/Controls.h"
 #include "shell/Dialogs.h"
 #include "shell/WindowState.h"
-#include "controls/ShortDate.h"
 
 #include <QDate>
 #include <QString>
@@ -22,7 +22,7 @@ struct AppContext {
     QString programDir;
     Dialogs* dialogs = nullptr;
     ShortDate dates;
-    QDate fixedToday; // tests fix "today"; invalid means the system clock
+    QDate fixedToday;            // tests fix "today"; invalid means the system clock
     QPrinter* printer = nullptr; // tests print to a PDF printer; null means the default printer
 
     QDate today() const { return fixedToday.isValid() ? fixedToday : QDate::currentDate(); }

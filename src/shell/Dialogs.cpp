@@ -54,8 +54,7 @@ namespace {
 
 class DialogProgress final : public Progress {
 public:
-    DialogProgress(QWidget* parent, const QString& label)
-        : m_dialog(label, QStringLiteral("Renunta"), 0, 100, parent)
+    DialogProgress(QWidget* parent, const QString& label) : m_dialog(label, QStringLiteral("Renunta"), 0, 100, parent)
     {
         m_dialog.setWindowTitle(QString::fromLatin1(kAppTitle));
         m_dialog.setWindowModality(Qt::WindowModal);

@@ -81,8 +81,8 @@ Connection::Connection(const QString& path) : m_path(path)
         const QFileInfo journal(path + QStringLiteral("-wal"));
         if (journal.exists() && journal.size() > 0)
             throw StoreError(describeFailure(SQLITE_READONLY, QString()), SQLITE_READONLY);
-        target = QByteArrayLiteral("file:") + QUrl::toPercentEncoding(QFileInfo(path).absoluteFilePath(), "/")
-                 + QByteArrayLiteral("?immutable=1");
+        target = QByteArrayLiteral("file:") + QUrl::toPercentEncoding(QFileInfo(path).absoluteFilePath(), "/") +
+                 QByteArrayLiteral("?immutable=1");
         flags = SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX;
     }
     const int rc = sqlite3_open_v2(target.constData(), &m_db, flags, nullptr);

@@ -70,12 +70,9 @@ JetPattern::JetPattern(const QString& pattern)
 bool JetPattern::matchOne(const Element& e, char16_t folded) const
 {
     switch (e.kind) {
-    case Kind::Literal:
-        return e.ch == folded;
-    case Kind::AnyOne:
-        return true;
-    case Kind::Digit:
-        return folded >= u'0' && folded <= u'9';
+    case Kind::Literal: return e.ch == folded;
+    case Kind::AnyOne: return true;
+    case Kind::Digit: return folded >= u'0' && folded <= u'9';
     case Kind::Set: {
         bool in = false;
         for (const auto& r : e.ranges) {
@@ -86,8 +83,7 @@ bool JetPattern::matchOne(const Element& e, char16_t folded) const
         }
         return in != e.negated;
     }
-    case Kind::AnyRun:
-        break;
+    case Kind::AnyRun: break;
     }
     return false;
 }
@@ -101,7 +97,8 @@ bool JetPattern::matches(QStringView value) const
     const size_t np = m_elements.size();
     const qsizetype nv = value.size();
     auto width = [&](qsizetype at) -> qsizetype {
-        return at + 1 < nv && QChar::isHighSurrogate(value[at].unicode()) && QChar::isLowSurrogate(value[at + 1].unicode())
+        return at + 1 < nv && QChar::isHighSurrogate(value[at].unicode()) &&
+                       QChar::isLowSurrogate(value[at + 1].unicode())
                    ? 2
                    : 1;
     };

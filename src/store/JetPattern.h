@@ -22,8 +22,8 @@ private:
     enum class Kind { Literal, AnyRun, AnyOne, Digit, Set };
     struct Element {
         Kind kind;
-        char16_t ch = 0;           // Literal: folded character
-        bool negated = false;      // Set
+        char16_t ch = 0;                                   // Literal: folded character
+        bool negated = false;                              // Set
         std::vector<std::pair<char16_t, char16_t>> ranges; // Set, folded bounds
     };
     bool matchOne(const Element& e, char16_t folded) const;

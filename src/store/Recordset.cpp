@@ -1,8 +1,8 @@
 #include "store/Recordset.h"
 
 #include "store/Connection.h"
-#include "store/TextEncoding.h"
 #include "store/StoreError.h"
+#include "store/TextEncoding.h"
 
 #include <sqlite3.h>
 
@@ -26,12 +26,9 @@ namespace {
 QVariant columnValue(sqlite3_stmt* stmt, int c)
 {
     switch (sqlite3_column_type(stmt, c)) {
-    case SQLITE_NULL:
-        return QVariant();
-    case SQLITE_INTEGER:
-        return QVariant(qlonglong(sqlite3_column_int64(stmt, c)));
-    case SQLITE_FLOAT:
-        return QVariant(sqlite3_column_double(stmt, c));
+    case SQLITE_NULL: return QVariant();
+    case SQLITE_INTEGER: return QVariant(qlonglong(sqlite3_column_int64(stmt, c)));
+    case SQLITE_FLOAT: return QVariant(sqlite3_column_double(stmt, c));
     default: {
         const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
         return QVariant(TextEncoding::fromStoreUtf8(p, sqlite3_column_bytes(stmt, c)));

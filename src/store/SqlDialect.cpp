@@ -10,7 +10,7 @@ enum class Tok { Ident, Number, String, Punct, Space };
 
 struct Token {
     Tok kind;
-    QString text;  // source text, or the unquoted value for strings
+    QString text; // source text, or the unquoted value for strings
 };
 
 bool isIdentStart(QChar c)
@@ -126,8 +126,8 @@ Statement translate(const QString& jetText)
     // Output is built as pieces so that `X like 'p'` can become jet_like(X, ?).
     std::vector<QString> pieces;
     pieces.reserve(toks.size());
-    int lastSolidPiece = -1;     // index in pieces of the last non-space token
-    int prevSolidPiece = -1;     // and the one before it
+    int lastSolidPiece = -1; // index in pieces of the last non-space token
+    int prevSolidPiece = -1; // and the one before it
 
     auto push = [&](const QString& text, bool solid) {
         pieces.push_back(text);
@@ -161,7 +161,8 @@ Statement translate(const QString& jetText)
                 } else {
                     // Operand: the last solid piece, with a qualifier `a.` before it.
                     int from = lastSolidPiece;
-                    if (prevSolidPiece >= 0 && pieces[size_t(prevSolidPiece)] == QLatin1String(".") && prevSolidPiece > 0)
+                    if (prevSolidPiece >= 0 && pieces[size_t(prevSolidPiece)] == QLatin1String(".") &&
+                        prevSolidPiece > 0)
                         from = prevSolidPiece - 1;
                     QString operand;
                     for (size_t p = size_t(from); p < pieces.size(); ++p)
@@ -191,11 +192,8 @@ Statement translate(const QString& jetText)
             }
             break;
         }
-        case Tok::Space:
-            push(t.text, false);
-            break;
-        default:
-            push(t.text, true);
+        case Tok::Space: push(t.text, false); break;
+        default: push(t.text, true);
         }
     }
     for (const QString& p : pieces)

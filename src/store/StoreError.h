@@ -7,7 +7,9 @@
 class StoreError : public std::runtime_error {
 public:
     explicit StoreError(const QString& message, int engineCode = 0)
-        : std::runtime_error(message.toStdString()), m_message(message), m_code(engineCode) {}
+        : std::runtime_error(message.toStdString()), m_message(message), m_code(engineCode)
+    {
+    }
     const QString& message() const { return m_message; }
     int engineCode() const { return m_code; }
 

@@ -7,10 +7,7 @@
 #include <QDir>
 #include <sqlite3.h>
 
-modDB::modDB(const QString& programDir)
-    : m_path(QDir(programDir).filePath(QStringLiteral("db/database.sqlite")))
-{
-}
+modDB::modDB(const QString& programDir) : m_path(QDir(programDir).filePath(QStringLiteral("db/database.sqlite"))) {}
 
 modDB::~modDB()
 {
@@ -48,8 +45,7 @@ void modDB::dropConnectionAfter(int code)
         if (m_db && sqlite3_get_autocommit(m_db->handle()))
             m_db.reset();
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -69,9 +65,9 @@ void bindAll(sqlite3_stmt* stmt, const std::vector<SqlDialect::Param>& params, s
             // lone surrogate with the next character and drop a leading U+FEFF.
             kept.push_back(TextEncoding::toStoreUtf8(*s));
             const QByteArray& bytes = kept.back();
-            sqlite3_bind_text(stmt, i, bytes.constData(), int(bytes.size()), isQuery ? SQLITE_TRANSIENT : SQLITE_STATIC);
-        }
-        else
+            sqlite3_bind_text(stmt, i, bytes.constData(), int(bytes.size()),
+                              isQuery ? SQLITE_TRANSIENT : SQLITE_STATIC);
+        } else
             sqlite3_bind_int64(stmt, i, std::get<qint64>(p));
         ++i;
     }

@@ -10,12 +10,12 @@
 #include "catalogue/SearchCommand.h"
 #include "catalogue/UpdateCommand.h"
 #include "contracts/Templates.h"
+#include "shell/Navigation.h"
 #include "store/modDB.h"
 #include "ui/Layout.h"
-#include "shell/Navigation.h"
 #include "ui/Startup.h"
-#include "ui/WindowChrome.h"
 #include "ui/WindowArt.h"
+#include "ui/WindowChrome.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -34,7 +34,8 @@ Form1::Form1(const QString& programDir, QWidget* parent, Dialogs* dialogs)
     setWindowTitle(QString::fromLatin1(kAppTitle));
     setFixedSize(803, 602);
 
-    m_ctx = std::make_unique<AppContext>(AppContext{m_ui, *this, *m_db, this, programDir, dialogs ? dialogs : m_ownDialogs.get(), ShortDate(), QDate()});
+    m_ctx = std::make_unique<AppContext>(
+        AppContext{m_ui, *this, *m_db, this, programDir, dialogs ? dialogs : m_ownDialogs.get(), ShortDate(), QDate()});
 
     Layout::buildWindow(this, m_ui);
 
@@ -144,9 +145,15 @@ void Form1::paintEvent(QPaintEvent*)
     WindowArt::paintBackground(painter, rect());
 }
 
-void Form1::Form_Load() { guarded([this] { Startup::Form_Load(*m_ctx); }); }
+void Form1::Form_Load()
+{
+    guarded([this] { Startup::Form_Load(*m_ctx); });
+}
 
-void Form1::Cautare_Click() { guarded([this] { m_navigation->Cautare_Click(); }); }
+void Form1::Cautare_Click()
+{
+    guarded([this] { m_navigation->Cautare_Click(); });
+}
 void Form1::LegiCons_Click()
 {
     guarded([this] {
@@ -175,46 +182,154 @@ void Form1::Contracte_Click()
         m_templates->Contracte_Click();
     });
 }
-void Form1::Update_Click() { guarded([this] { m_update->Update_Click(); }); }
-void Form1::ImportUpdatePack(const QString& path) { guarded([this, &path] { m_update->ImportUpdatePack(path); }); }
-void Form1::Image2_MouseDown(int button, int shift, float x, float y) { m_chrome->Image2_MouseDown(button, shift, x, y); }
-void Form1::Image2_MouseMove(int button, int shift, float x, float y) { m_chrome->Image2_MouseMove(button, shift, x, y); }
-void Form1::Image2_MouseUp(int button, int shift, float x, float y) { m_chrome->Image2_MouseUp(button, shift, x, y); }
-void Form1::Label27_Click() { m_chrome->Label27_Click(); }
-void Form1::Label29_Click() { m_chrome->Label29_Click(); }
+void Form1::Update_Click()
+{
+    guarded([this] { m_update->Update_Click(); });
+}
+void Form1::ImportUpdatePack(const QString& path)
+{
+    guarded([this, &path] { m_update->ImportUpdatePack(path); });
+}
+void Form1::Image2_MouseDown(int button, int shift, float x, float y)
+{
+    m_chrome->Image2_MouseDown(button, shift, x, y);
+}
+void Form1::Image2_MouseMove(int button, int shift, float x, float y)
+{
+    m_chrome->Image2_MouseMove(button, shift, x, y);
+}
+void Form1::Image2_MouseUp(int button, int shift, float x, float y)
+{
+    m_chrome->Image2_MouseUp(button, shift, x, y);
+}
+void Form1::Label27_Click()
+{
+    m_chrome->Label27_Click();
+}
+void Form1::Label29_Click()
+{
+    m_chrome->Label29_Click();
+}
 
-void Form1::Label1_Click() { guarded([this] { m_search->Label1_Click(); }); }
-void Form1::luna_Click() { guarded([this] { m_search->luna_Click(); }); }
-void Form1::List1_DblClick() { guarded([this] { m_viewer->List1_DblClick(); }); }
-void Form1::List4_DblClick() { guarded([this] { m_viewer->List4_DblClick(); }); }
-void Form1::Fav_Click() { guarded([this] { m_favourites->Fav_Click(); }); }
-void Form1::LoadFavourites() { guarded([this] { m_favourites->LoadFavourites(); }); }
+void Form1::Label1_Click()
+{
+    guarded([this] { m_search->Label1_Click(); });
+}
+void Form1::luna_Click()
+{
+    guarded([this] { m_search->luna_Click(); });
+}
+void Form1::List1_DblClick()
+{
+    guarded([this] { m_viewer->List1_DblClick(); });
+}
+void Form1::List4_DblClick()
+{
+    guarded([this] { m_viewer->List4_DblClick(); });
+}
+void Form1::Fav_Click()
+{
+    guarded([this] { m_favourites->Fav_Click(); });
+}
+void Form1::LoadFavourites()
+{
+    guarded([this] { m_favourites->LoadFavourites(); });
+}
 void Form1::List1_MouseUp(int button, int shift, float x, float y)
 {
     guarded([&] { m_favourites->List1_MouseUp(button, shift, x, y); });
 }
-void Form1::sterge_Click() { guarded([this] { m_favourites->sterge_Click(); }); }
-void Form1::LoadRecentActs() { guarded([this] { m_recent->LoadRecentActs(); }); }
-void Form1::Label12_Click() { guarded([this] { m_print->Label12_Click(); }); }
-void Form1::Inapoi_Click() { guarded([this] { m_navigation->Inapoi_Click(); }); }
-void Form1::inapoi2_Click() { guarded([this] { m_navigation->inapoi2_Click(); }); }
+void Form1::sterge_Click()
+{
+    guarded([this] { m_favourites->sterge_Click(); });
+}
+void Form1::LoadRecentActs()
+{
+    guarded([this] { m_recent->LoadRecentActs(); });
+}
+void Form1::Label12_Click()
+{
+    guarded([this] { m_print->Label12_Click(); });
+}
+void Form1::Inapoi_Click()
+{
+    guarded([this] { m_navigation->Inapoi_Click(); });
+}
+void Form1::inapoi2_Click()
+{
+    guarded([this] { m_navigation->inapoi2_Click(); });
+}
 
-void Form1::Label15_Click() { guarded([this] { m_days->Label15_Click(); }); }
-void Form1::Label16_Click() { guarded([this] { m_days->Label16_Click(); }); }
-void Form1::RefreshDayViews() { guarded([this] { m_days->RefreshDayViews(); }); }
-void Form1::Label17_Click() { guarded([this] { m_events->openForDay(1); }); }
-void Form1::Label18_Click() { guarded([this] { m_events->openForDay(2); }); }
-void Form1::Label19_Click() { guarded([this] { m_events->openForDay(3); }); }
-void Form1::View1_DblClick() { guarded([this] { m_events->openEvent(1); }); }
-void Form1::View2_DblClick() { guarded([this] { m_events->openEvent(2); }); }
-void Form1::View3_DblClick() { guarded([this] { m_events->openEvent(3); }); }
-void Form1::LoadEventTypes() { guarded([this] { m_events->LoadEventTypes(); }); }
-void Form1::tipev_Click() { guarded([this] { m_events->tipev_Click(); }); }
-void Form1::Label26_Click() { guarded([this] { m_events->Label26_Click(); }); }
-void Form1::modif_Click() { guarded([this] { m_events->modif_Click(); }); }
-void Form1::Label13_Click() { guarded([this] { m_navigation->Label13_Click(); }); }
-void Form1::deftip_Click() { guarded([this] { m_navigation->deftip_Click(); }); }
-void Form1::Label28_Click() { guarded([this] { m_types->Label28_Click(); }); }
-void Form1::Label34_Click() { guarded([this] { m_navigation->Label34_Click(); }); }
+void Form1::Label15_Click()
+{
+    guarded([this] { m_days->Label15_Click(); });
+}
+void Form1::Label16_Click()
+{
+    guarded([this] { m_days->Label16_Click(); });
+}
+void Form1::RefreshDayViews()
+{
+    guarded([this] { m_days->RefreshDayViews(); });
+}
+void Form1::Label17_Click()
+{
+    guarded([this] { m_events->openForDay(1); });
+}
+void Form1::Label18_Click()
+{
+    guarded([this] { m_events->openForDay(2); });
+}
+void Form1::Label19_Click()
+{
+    guarded([this] { m_events->openForDay(3); });
+}
+void Form1::View1_DblClick()
+{
+    guarded([this] { m_events->openEvent(1); });
+}
+void Form1::View2_DblClick()
+{
+    guarded([this] { m_events->openEvent(2); });
+}
+void Form1::View3_DblClick()
+{
+    guarded([this] { m_events->openEvent(3); });
+}
+void Form1::LoadEventTypes()
+{
+    guarded([this] { m_events->LoadEventTypes(); });
+}
+void Form1::tipev_Click()
+{
+    guarded([this] { m_events->tipev_Click(); });
+}
+void Form1::Label26_Click()
+{
+    guarded([this] { m_events->Label26_Click(); });
+}
+void Form1::modif_Click()
+{
+    guarded([this] { m_events->modif_Click(); });
+}
+void Form1::Label13_Click()
+{
+    guarded([this] { m_navigation->Label13_Click(); });
+}
+void Form1::deftip_Click()
+{
+    guarded([this] { m_navigation->deftip_Click(); });
+}
+void Form1::Label28_Click()
+{
+    guarded([this] { m_types->Label28_Click(); });
+}
+void Form1::Label34_Click()
+{
+    guarded([this] { m_navigation->Label34_Click(); });
+}
 
-void Form1::List3_DblClick() { guarded([this] { m_templates->List3_DblClick(); }); }
+void Form1::List3_DblClick()
+{
+    guarded([this] { m_templates->List3_DblClick(); });
+}

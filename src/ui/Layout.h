@@ -19,8 +19,8 @@ inline constexpr int kMenuSize = 1095;
 // The title strip the window is dragged by.
 inline constexpr int kTitleStripHeight = 375;
 
-void buildWindow(QWidget* form, Controls& ui);   // menu, chrome, viewer, lists
-void buildSearchPanel(Controls& ui);             // Frame1's fields
+void buildWindow(QWidget* form, Controls& ui);       // menu, chrome, viewer, lists
+void buildSearchPanel(Controls& ui);                 // Frame1's fields
 void buildAgendaPanels(QWidget* form, Controls& ui); // Frame2, Frame3, Frame4
 void applyStacking(Controls& ui);
 

@@ -78,27 +78,35 @@ void buildWindow(QWidget* form, Controls& ui)
 
     const QString lists = QStringLiteral("Verdana");
     ui.List3 = new ListView(QStringLiteral("List3"),
-                            {{QStringLiteral("id"), 0}, {QStringLiteral("Contract Tip"), 9800},
-                             {QStringLiteral("Tip Act"), 0}, {QStringLiteral("id_lege"), 0}},
+                            {{QStringLiteral("id"), 0},
+                             {QStringLiteral("Contract Tip"), 9800},
+                             {QStringLiteral("Tip Act"), 0},
+                             {QStringLiteral("id_lege"), 0}},
                             form);
     ui.List3->setGeometry(Twips::rect(1560, 4680, 10095, 3015));
     ui.List2 = new ListView(QStringLiteral("List2"),
-                            {{QStringLiteral("id"), 0}, {QStringLiteral("Titlu Lege"), 0},
-                             {QStringLiteral("Tip Act"), 0}, {QStringLiteral("id_lege"), 0}},
+                            {{QStringLiteral("id"), 0},
+                             {QStringLiteral("Titlu Lege"), 0},
+                             {QStringLiteral("Tip Act"), 0},
+                             {QStringLiteral("id_lege"), 0}},
                             form);
     ui.List2->setGeometry(Twips::rect(720, 8280, 255, 495));
     ui.List2->hide();
     ui.Frame1 = panel(form, QStringLiteral("Frame1"), 1560, 2400, 10095, 2175);
     buildSearchPanel(ui);
     ui.List1 = new ListView(QStringLiteral("List1"),
-                            {{QStringLiteral("id"), 0}, {QStringLiteral("Titlu Lege"), 7800},
-                             {QStringLiteral("Tip Act"), 2000}, {QStringLiteral("id_lege"), 0},
+                            {{QStringLiteral("id"), 0},
+                             {QStringLiteral("Titlu Lege"), 7800},
+                             {QStringLiteral("Tip Act"), 2000},
+                             {QStringLiteral("id_lege"), 0},
                              {QStringLiteral("id_fav"), 0}},
                             form);
     ui.List1->setGeometry(Twips::rect(1560, 4680, 10095, 3015));
     ui.List4 = new ListView(QStringLiteral("List4"),
-                            {{QStringLiteral("id"), 0}, {QStringLiteral("Noutati"), 9350},
-                             {QStringLiteral("Tip Act"), 0}, {QStringLiteral("id_lege"), 0}},
+                            {{QStringLiteral("id"), 0},
+                             {QStringLiteral("Noutati"), 9350},
+                             {QStringLiteral("Tip Act"), 0},
+                             {QStringLiteral("id_lege"), 0}},
                             form);
     ui.List4->setGeometry(Twips::rect(2040, 7800, 9615, 945));
     for (ListView* l : {ui.List1, ui.List2, ui.List3, ui.List4})
@@ -120,11 +128,10 @@ void buildWindow(QWidget* form, Controls& ui)
 void applyStacking(Controls& ui)
 {
     // Bottom to top: labels and images, then the viewer, lists and panels.
-    QWidget* order[] = {ui.Cautare, ui.LegiCons, ui.LegiFav, ui.Agenda, ui.Contracte, ui.Update,
-                        ui.Label23, ui.Image2, ui.Label27, ui.Label29, ui.idag,
-                        ui.Label11, ui.Fav, ui.Label12, ui.Inapoi, ui.inapoi2,
-                        ui.textlege, ui.List3, ui.List2, ui.Frame1, ui.List1, ui.List4,
-                        ui.Frame2, ui.Frame3, ui.Frame4};
+    QWidget* order[] = {ui.Cautare, ui.LegiCons, ui.LegiFav,  ui.Agenda, ui.Contracte, ui.Update, ui.Label23,
+                        ui.Image2,  ui.Label27,  ui.Label29,  ui.idag,   ui.Label11,   ui.Fav,    ui.Label12,
+                        ui.Inapoi,  ui.inapoi2,  ui.textlege, ui.List3,  ui.List2,     ui.Frame1, ui.List1,
+                        ui.List4,   ui.Frame2,   ui.Frame3,   ui.Frame4};
     for (QWidget* w : order)
         w->raise();
 }

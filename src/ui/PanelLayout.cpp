@@ -38,7 +38,8 @@ ClickLabel* panelButton(QWidget* parent, const QString& name, const QString& cap
     b->setGeometry(Twips::rect(l, t, w, h));
     b->setFont(uiFont(QStringLiteral("Tahoma"), 9.75, true));
     b->setAlignment(Qt::AlignCenter);
-    b->setStyleSheet(QStringLiteral("color: #1b2733; background: white; border: 1px solid #0b5f86; border-radius: 3px;"));
+    b->setStyleSheet(
+        QStringLiteral("color: #1b2733; background: white; border: 1px solid #0b5f86; border-radius: 3px;"));
     return b;
 }
 
@@ -103,10 +104,12 @@ void buildSearchPanel(Controls& ui)
         c->setFont(uiFont(QStringLiteral("Verdana"), 8.25));
     // The date boxes are narrow: a slim drop button leaves room for "aaaa".
     for (ComboBox* c : {ui.zi, ui.luna, ui.anull})
-        c->setStyleSheet(QStringLiteral("QComboBox { padding: 0px 0px 0px 2px; } QComboBox::drop-down { width: 12px; }"));
+        c->setStyleSheet(
+            QStringLiteral("QComboBox { padding: 0px 0px 0px 2px; } QComboBox::drop-down { width: 12px; }"));
 
-    const char* types[] = {"- Orice Tip Act -", "lege", "decret", "ordonanta de urgenta", "hotarare", "ordin",
-                           "decizie", "regulament", "norma metodologica", "acord", "rectificare"};
+    const char* types[] = {"- Orice Tip Act -",  "lege",  "decret",     "ordonanta de urgenta",
+                           "hotarare",           "ordin", "decizie",    "regulament",
+                           "norma metodologica", "acord", "rectificare"};
     for (const char* t : types)
         ui.tipact->AddItem(QString::fromUtf8(t));
     const char* issuers[] = {"- Orice Emitent -",
@@ -164,12 +167,14 @@ void buildAgendaPanels(QWidget* form, Controls& ui)
         view->setFont(uiFont(QStringLiteral("Verdana"), 8.25));
         view->setToolTip(QStringLiteral("Dublu click pentru detalii"));
         *views[d] = view;
-        *adds[d] = panelButton(f2, QStringLiteral("Label%1").arg(17 + d), QStringLiteral("Adauga"), left, 4800, 3135, 300);
+        *adds[d] =
+            panelButton(f2, QStringLiteral("Label%1").arg(17 + d), QStringLiteral("Adauga"), left, 4800, 3135, 300);
     }
 
     // Event panel: add or edit one event.
     QFrame* f3 = ui.Frame3 = panel(form, QStringLiteral("Frame3"), 1560, 2400, 10095, 5295);
-    ui.Label20 = fieldLabel(f3, QStringLiteral("Label20"), QStringLiteral("Adaugare In Agenda:"), 120, 120, 4000, 300, true);
+    ui.Label20 =
+        fieldLabel(f3, QStringLiteral("Label20"), QStringLiteral("Adaugare In Agenda:"), 120, 120, 4000, 300, true);
     ui.Label21 = fieldLabel(f3, QStringLiteral("Label21"), QStringLiteral("Data:"), 480, 660, 1800, 285);
     ui.Datafr = textBox(f3, QStringLiteral("Datafr"), 2400, 660, 2000, 285);
     ui.Datafr->setReadOnly(true);
@@ -199,7 +204,8 @@ void buildAgendaPanels(QWidget* form, Controls& ui)
     QPalette edge = f4->palette();
     edge.setColor(QPalette::WindowText, QColor(150, 222, 250));
     f4->setPalette(edge);
-    ui.Label30 = fieldLabel(f4, QStringLiteral("Label30"), QStringLiteral("Definire Tip Eveniment:"), 120, 120, 4000, 300, true);
+    ui.Label30 =
+        fieldLabel(f4, QStringLiteral("Label30"), QStringLiteral("Definire Tip Eveniment:"), 120, 120, 4000, 300, true);
     ui.Label31 = fieldLabel(f4, QStringLiteral("Label31"), QStringLiteral("Eveniment:"), 480, 780, 1800, 285);
     ui.tippev = textBox(f4, QStringLiteral("tippev"), 2400, 780, 5000, 285);
     ui.Label34 = panelButton(f4, QStringLiteral("Label34"), QStringLiteral("Inapoi"), 6960, 4500, 1200, 315);

@@ -1,8 +1,8 @@
 #include "ui/WindowArt.h"
 
-#include "ui/Layout.h"
 #include "controls/Fonts.h"
 #include "controls/Twips.h"
+#include "ui/Layout.h"
 
 #include <QLinearGradient>
 #include <QPainter>

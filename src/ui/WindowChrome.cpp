@@ -1,7 +1,7 @@
 #include "ui/WindowChrome.h"
 
-#include "shell/AppContext.h"
 #include "controls/Twips.h"
+#include "shell/AppContext.h"
 
 #include <QGuiApplication>
 #include <QWidget>
