@@ -6,19 +6,12 @@
 
 #include <sqlite3.h>
 
-Recordset::Recordset(std::shared_ptr<Connection> connection, sqlite3_stmt* stmt, bool atEnd)
-    : m_connection(std::move(connection)), m_stmt(stmt), m_atEnd(atEnd)
+Recordset::Recordset(StatementLease statement, bool atEnd) : m_lease(std::move(statement)), m_atEnd(atEnd)
 {
-    const int n = sqlite3_column_count(m_stmt);
+    const int n = sqlite3_column_count(m_lease.get());
     m_names.reserve(size_t(n));
     for (int i = 0; i < n; ++i)
-        m_names.push_back(QString::fromUtf8(sqlite3_column_name(m_stmt, i)).toCaseFolded());
-}
-
-Recordset::~Recordset()
-{
-    if (m_stmt)
-        m_connection->giveBack(m_stmt);
+        m_names.push_back(QString::fromUtf8(sqlite3_column_name(m_lease.get(), i)).toCaseFolded());
 }
 
 namespace {
@@ -46,14 +39,12 @@ void Recordset::buffer()
     int rc = m_atEnd ? SQLITE_DONE : SQLITE_ROW;
     while (rc == SQLITE_ROW) {
         for (int c = 0; c < n; ++c)
-            m_rows.push_back(columnValue(m_stmt, c));
-        rc = sqlite3_step(m_stmt);
+            m_rows.push_back(columnValue(m_lease.get(), c));
+        rc = sqlite3_step(m_lease.get());
     }
     // A read failure here ends the rows early, as the walk itself would have.
-    m_connection->giveBack(m_stmt);
-    m_stmt = nullptr;
     // The rows are ours now; the connection may close whenever modDB lets go.
-    m_connection.reset();
+    m_lease.release();
     m_buffered = true;
     m_cursor = 0;
     m_atEnd = m_rows.empty() || n == 0;
@@ -79,7 +70,7 @@ QVariant Recordset::Fields(const QString& name) const
     const int c = column(name);
     if (m_atEnd)
         throw StoreError(QStringLiteral("Nu exista inregistrarea ceruta."));
-    return m_buffered ? bufferedValue(c) : columnValue(m_stmt, c);
+    return m_buffered ? bufferedValue(c) : columnValue(m_lease.get(), c);
 }
 
 QString Recordset::Text(const QString& name) const
@@ -89,8 +80,8 @@ QString Recordset::Text(const QString& name) const
         throw StoreError(QStringLiteral("Nu exista inregistrarea ceruta."));
     if (m_buffered)
         return bufferedValue(c).toString();
-    const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, c));
-    return TextEncoding::fromStoreUtf8(p, sqlite3_column_bytes(m_stmt, c));
+    const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(m_lease.get(), c));
+    return TextEncoding::fromStoreUtf8(p, sqlite3_column_bytes(m_lease.get(), c));
 }
 
 void Recordset::MoveNext()
@@ -102,12 +93,13 @@ void Recordset::MoveNext()
         m_atEnd = m_cursor >= m_rows.size();
         return;
     }
-    const int rc = sqlite3_step(m_stmt);
+    const int rc = sqlite3_step(m_lease.get());
     if (rc == SQLITE_ROW)
         return;
     m_atEnd = true;
     if (rc == SQLITE_DONE)
-        sqlite3_reset(m_stmt); // lets go of the read snapshot at once
+        sqlite3_reset(m_lease.get()); // lets go of the read snapshot at once
     else
-        throw StoreError(describeStoreFailure(rc, QString::fromUtf8(sqlite3_errmsg(m_connection->handle()))), rc);
+        throw StoreError(describeStoreFailure(rc, QString::fromUtf8(sqlite3_errmsg(m_lease.connection().handle()))),
+                         rc);
 }

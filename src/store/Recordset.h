@@ -1,20 +1,17 @@
 #pragma once
 
+#include "store/StatementLease.h"
+
 #include <QString>
 #include <QVariant>
-#include <memory>
 #include <vector>
-
-struct sqlite3_stmt;
-class Connection;
 
 // The forward-only cursor of one query: Eof, Fields(name) and MoveNext. Field
 // names are matched without regard to case, as the statements expect.
 class Recordset {
 public:
     // Takes a statement already stepped onto its first row (or its end).
-    Recordset(std::shared_ptr<Connection> connection, sqlite3_stmt* stmt, bool atEnd);
-    ~Recordset();
+    Recordset(StatementLease statement, bool atEnd);
     Recordset(const Recordset&) = delete;
     Recordset& operator=(const Recordset&) = delete;
 
@@ -38,8 +35,7 @@ private:
     int column(const QString& name) const;
     QVariant bufferedValue(int column) const;
 
-    std::shared_ptr<Connection> m_connection;
-    sqlite3_stmt* m_stmt;
+    StatementLease m_lease; // empty once the rows are buffered
     bool m_atEnd;
     std::vector<QString> m_names; // case-folded column names
     bool m_buffered = false;

@@ -2,10 +2,12 @@
 
 #include "store/Connection.h"
 #include "store/SqlDialect.h"
-#include "store/TextEncoding.h"
+#include "store/StatementLease.h"
 
 #include <QDir>
 #include <sqlite3.h>
+
+#include <optional>
 
 modDB::modDB(const QString& programDir) : m_path(QDir(programDir).filePath(QStringLiteral("db/database.sqlite"))) {}
 
@@ -49,32 +51,6 @@ void modDB::dropConnectionAfter(int code)
     }
 }
 
-namespace {
-
-// `kept` holds the texts until the statement is given back. A query's cursor
-// outlives them, so a query's texts are copied by the engine; a statement's
-// are not, which spares a copy of every long body an update brings.
-void bindAll(sqlite3_stmt* stmt, const std::vector<SqlDialect::Param>& params, std::vector<QByteArray>& kept,
-             bool isQuery)
-{
-    int i = 1;
-    kept.reserve(params.size());
-    for (const auto& p : params) {
-        if (const auto* s = std::get_if<QString>(&p)) {
-            // UTF-8 of our own making: the engine's UTF-16 reader would join a
-            // lone surrogate with the next character and drop a leading U+FEFF.
-            kept.push_back(TextEncoding::toStoreUtf8(*s));
-            const QByteArray& bytes = kept.back();
-            sqlite3_bind_text(stmt, i, bytes.constData(), int(bytes.size()),
-                              isQuery ? SQLITE_TRANSIENT : SQLITE_STATIC);
-        } else
-            sqlite3_bind_int64(stmt, i, std::get<qint64>(p));
-        ++i;
-    }
-}
-
-} // namespace
-
 void modDB::RunSql(const QString& statement, bool isQuery)
 {
     ++m_calls;
@@ -82,38 +58,28 @@ void modDB::RunSql(const QString& statement, bool isQuery)
     if (m_rs)
         m_rs->buffer();
     std::shared_ptr<Connection> conn = connection();
-    sqlite3_stmt* stmt = nullptr;
+    std::optional<StatementLease> lease;
     try {
-        stmt = conn->checkout(st.sql);
+        lease.emplace(conn, st.sql);
     } catch (const StoreError& e) {
         dropConnectionAfter(e.engineCode());
         throw;
     }
-    if (sqlite3_bind_parameter_count(stmt) != int(st.params.size())) {
-        conn->giveBack(stmt);
+    if (!lease->bind(st.params))
         throw StoreError(QStringLiteral("Instructiune invalida."));
-    }
-    std::vector<QByteArray> kept; // declared after stmt's checkout, destroyed after its give-back
-    bindAll(stmt, st.params, kept, isQuery);
-    if (isQuery && sqlite3_stmt_readonly(stmt) == 0) {
-        conn->giveBack(stmt);
+    sqlite3_stmt* stmt = lease->get();
+    if (isQuery && sqlite3_stmt_readonly(stmt) == 0)
         throw StoreError(QStringLiteral("Instructiunea nu este o interogare."));
-    }
     const int rc = sqlite3_step(stmt);
     if (rc != SQLITE_ROW && rc != SQLITE_DONE) {
-        const QString msg = QString::fromUtf8(sqlite3_errmsg(conn->handle()));
-        conn->giveBack(stmt);
-        const QString text = conn->describeFailure(rc, msg);
+        const QString text = conn->describeFailure(rc, QString::fromUtf8(sqlite3_errmsg(conn->handle())));
+        lease.reset(); // the statement goes back before the connection may be dropped
         dropConnectionAfter(rc);
         throw StoreError(text, rc);
     }
-    if (!isQuery) {
-        conn->giveBack(stmt);
-        return;
-    }
     // Replace the cursor only now that the query has run.
-    auto rs = std::make_unique<Recordset>(conn, stmt, rc == SQLITE_DONE);
-    m_rs = std::move(rs);
+    if (isQuery)
+        m_rs = std::make_unique<Recordset>(std::move(*lease), rc == SQLITE_DONE);
 }
 
 Recordset& modDB::CurrentRs()
