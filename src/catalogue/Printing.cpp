@@ -128,7 +128,7 @@ PrintOutcome failure(PrintOutcome::Status status, const QString& reason, int pag
 
 } // namespace
 
-PrintError::PrintError(const PrintOutcome& o) : std::runtime_error(o.reason.toStdString()), outcome(o) {}
+PrintError::PrintError(const PrintOutcome& o) : UserError(o.reason), outcome(o) {}
 
 int countPages(const QTextDocument& document, const PageMargins& margins, QPrinter& printer)
 {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "store/UserError.h"
 
-#include <stdexcept>
+#include <QString>
 
 class QPrinter;
 class QTextDocument;
@@ -27,7 +27,7 @@ struct PrintOutcome {
 };
 
 // A print job that did not complete.
-class PrintError : public std::runtime_error {
+class PrintError : public UserError {
 public:
     explicit PrintError(const PrintOutcome& outcome);
     const PrintOutcome outcome;

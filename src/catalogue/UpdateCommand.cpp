@@ -10,18 +10,6 @@
 
 #include <set>
 
-namespace {
-
-QString refusalMessage(const UpdatePack::Refusal& r)
-{
-    QString text = QStringLiteral("Pachetul de actualizare a fost refuzat.\r");
-    if (r.line > 0)
-        text += QStringLiteral("Linia %1: ").arg(r.line);
-    return text + r.reason + QStringLiteral("\rCatalogul nu a fost modificat.");
-}
-
-} // namespace
-
 void UpdateCommand::Update_Click()
 {
     const QString path = m_ctx.dialogs->openFile(m_ctx.window, QStringLiteral("Alegeti pachetul de actualizare"),
@@ -33,15 +21,10 @@ void UpdateCommand::Update_Click()
 
 void UpdateCommand::ImportUpdatePack(const QString& path)
 {
-    UpdatePack::Pack pack;
+    // A refusal reaches the user through the window's error handling.
+    const UpdatePack::Pack pack = UpdatePack::parse(UpdatePack::decode(UpdatePack::readFile(path)));
+    checkLinks(pack);
     Counts counts;
-    try {
-        pack = UpdatePack::parse(UpdatePack::decode(UpdatePack::readFile(path)));
-        checkLinks(pack);
-    } catch (const UpdatePack::Refusal& r) {
-        m_ctx.message(refusalMessage(r));
-        return;
-    }
     bool finished = false;
     try {
         finished = apply(pack, counts);
@@ -81,14 +64,14 @@ void UpdateCommand::checkLinks(const UpdatePack::Pack& pack)
         try {
             exists = actExists(n.link);
         } catch (const StoreError& e) {
-            throw UpdatePack::Refusal{0, e.message()};
+            throw UpdatePack::Refusal(0, e.message());
         }
         if (!exists)
-            throw UpdatePack::Refusal{
+            throw UpdatePack::Refusal(
                 n.line,
                 QStringLiteral("noutatea %1 trimite la actul %2, care nu exista nici in catalog, nici in pachet")
                     .arg(n.id)
-                    .arg(n.link)};
+                    .arg(n.link));
     }
 }
 

@@ -10,8 +10,23 @@
 
 #include <algorithm>
 #include <map>
+#include <memory>
 
 namespace UpdatePack {
+
+namespace {
+
+QString refusalMessage(int line, const QString& reason)
+{
+    QString text = QStringLiteral("Pachetul de actualizare a fost refuzat.\r");
+    if (line > 0)
+        text += QStringLiteral("Linia %1: ").arg(line);
+    return text + reason + QStringLiteral("\rCatalogul nu a fost modificat.");
+}
+
+} // namespace
+
+Refusal::Refusal(int atLine, const QString& why) : UserError(refusalMessage(atLine, why)), line(atLine), reason(why) {}
 
 namespace {
 
@@ -51,9 +66,20 @@ bool isStoredDate(const QString& text)
     return day > 0 && month > 0 && year > 0 && QDate(year, month, day).isValid();
 }
 
+// A gzip stream closed by its owner on every path, refusals included.
+struct GzClose {
+    void operator()(gzFile_s* file) const { gzclose(file); }
+};
+using GzFile = std::unique_ptr<gzFile_s, GzClose>;
+
+GzFile openGz(const QString& path, const char* mode)
+{
+    return GzFile(gzopen(QFile::encodeName(path).constData(), mode));
+}
+
 [[noreturn]] void refuse(int line, const QString& reason)
 {
-    throw Refusal{line, reason};
+    throw Refusal(line, reason);
 }
 
 // A recursive-descent reader of exactly the two loading statements.
@@ -359,27 +385,24 @@ QByteArray readFile(const QString& path)
         return bytes;
     }
     plain.close();
-    gzFile file = gzopen(QFile::encodeName(path).constData(), "rb");
+    const GzFile file = openGz(path, "rb");
     if (!file)
         refuse(0, QStringLiteral("fisierul \"%1\" nu poate fi deschis").arg(path));
-    gzbuffer(file, 1 << 20);
+    gzbuffer(file.get(), 1 << 20);
     QByteArray bytes;
     const int chunk = 1 << 22;
     for (;;) {
         const qsizetype at = bytes.size();
         bytes.resize(at + chunk);
-        const int got = gzread(file, bytes.data() + at, chunk);
-        if (got < 0) {
-            gzclose(file);
+        const int got = gzread(file.get(), bytes.data() + at, chunk);
+        if (got < 0)
             refuse(0, QStringLiteral("fisierul comprimat este deteriorat"));
-        }
         bytes.resize(at + got);
         if (got == 0)
             break;
     }
     int error = Z_OK;
-    gzerror(file, &error);
-    gzclose(file);
+    gzerror(file.get(), &error);
     if (error != Z_OK && error != Z_STREAM_END)
         refuse(0, QStringLiteral("fisierul comprimat este deteriorat"));
     return bytes;
@@ -447,17 +470,18 @@ bool writeFile(const QString& path, const QByteArray& utf8)
         QFile file(path);
         return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(utf8) == utf8.size() && file.flush();
     }
-    gzFile file = gzopen(QFile::encodeName(path).constData(), "wb9");
+    GzFile file = openGz(path, "wb9");
     if (!file)
         return false;
     qsizetype done = 0;
     bool ok = true;
     while (ok && done < utf8.size()) {
         const int chunk = int(std::min<qsizetype>(utf8.size() - done, 1 << 20));
-        ok = gzwrite(file, utf8.constData() + done, unsigned(chunk)) == chunk;
+        ok = gzwrite(file.get(), utf8.constData() + done, unsigned(chunk)) == chunk;
         done += chunk;
     }
-    return gzclose(file) == Z_OK && ok;
+    // Closing writes the last block: its result is the write's.
+    return gzclose(file.release()) == Z_OK && ok;
 }
 
 } // namespace UpdatePack

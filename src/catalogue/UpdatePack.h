@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/UserError.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -30,9 +32,12 @@ struct Pack {
     std::vector<News> news;
 };
 
-// Why a pack is refused; line 0 when the fault belongs to no line.
-struct Refusal {
-    int line = 0;
+// Why a pack is refused; line 0 when the fault belongs to no line. Its
+// message tells the user that the catalogue was left as it was.
+class Refusal : public UserError {
+public:
+    Refusal(int atLine, const QString& why);
+    int line;
     QString reason;
 };
 

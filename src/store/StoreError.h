@@ -1,20 +1,14 @@
 #pragma once
 
-#include <QString>
-#include <stdexcept>
+#include "store/UserError.h"
 
-// A failure of the store, carrying a message the user can be shown as it is.
-class StoreError : public std::runtime_error {
+// A failure of the store, with the engine's result code where there is one.
+class StoreError : public UserError {
 public:
-    explicit StoreError(const QString& message, int engineCode = 0)
-        : std::runtime_error(message.toStdString()), m_message(message), m_code(engineCode)
-    {
-    }
-    const QString& message() const { return m_message; }
+    explicit StoreError(const QString& message, int engineCode = 0) : UserError(message), m_code(engineCode) {}
     int engineCode() const { return m_code; }
 
 private:
-    QString m_message;
     int m_code;
 };
 

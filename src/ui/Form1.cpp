@@ -88,7 +88,7 @@ void Form1::guarded(const std::function<void()>& work)
 {
     try {
         work();
-    } catch (const StoreError& e) {
+    } catch (const UserError& e) {
         m_ctx->message(e.message());
     } catch (const std::exception& e) {
         m_ctx->message(QStringLiteral("A aparut o eroare neasteptata: %1").arg(QString::fromLocal8Bit(e.what())));
