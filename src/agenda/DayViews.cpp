@@ -1,6 +1,7 @@
 #include "agenda/DayViews.h"
 
 #include "shell/AppContext.h"
+#include "shell/ListColumns.h"
 #include "store/SqlLiteral.h"
 #include "store/modDB.h"
 
@@ -73,10 +74,10 @@ void DayViews::RefreshDayViews()
         ListFill batch(view);
         while (!rs.Eof()) {
             const int row = view.Add();
-            view.SetSubItem(row, 1, rs.Text(QStringLiteral("ora")));
-            view.SetSubItem(row, 2, rs.Text(QStringLiteral("tipeveniment")));
-            view.SetSubItem(row, 3, rs.Text(QStringLiteral("coment")));
-            view.SetSubItem(row, 4, rs.Text(QStringLiteral("id")));
+            view.SetSubItem(row, DayColumn::Hour, rs.Text(QStringLiteral("ora")));
+            view.SetSubItem(row, DayColumn::Type, rs.Text(QStringLiteral("tipeveniment")));
+            view.SetSubItem(row, DayColumn::Comment, rs.Text(QStringLiteral("coment")));
+            view.SetSubItem(row, DayColumn::Id, rs.Text(QStringLiteral("id")));
             rs.MoveNext();
         }
     }

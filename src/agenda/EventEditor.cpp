@@ -2,6 +2,7 @@
 
 #include "agenda/DayViews.h"
 #include "shell/AppContext.h"
+#include "shell/ListColumns.h"
 #include "shell/Navigation.h"
 #include "store/SqlLiteral.h"
 #include "store/modDB.h"
@@ -118,17 +119,17 @@ void EventEditor::openEvent(int view)
     if (!d.view)
         return;
     const int row = d.view->SelectedItem();
-    if (row < 0 || d.view->SubItem(row, 4).isEmpty())
+    if (row < 0 || d.view->SubItem(row, DayColumn::Id).isEmpty())
         return;
     clearTypeList(m_ctx);
     Navigation(m_ctx).showEventPanelForEditing();
-    u.idag->setText(d.view->SubItem(row, 4));
+    u.idag->setText(d.view->SubItem(row, DayColumn::Id));
     u.Datafr->setText(d.box->text());
-    u.Orra->setText(d.view->SubItem(row, 1));
+    u.Orra->setText(d.view->SubItem(row, DayColumn::Hour));
     // Set while the combo is empty, so no entry is chosen and the refill
     // below leaves the event's type name in place.
-    u.tipev->setText(d.view->SubItem(row, 2));
-    u.Com->setText(d.view->SubItem(row, 3));
+    u.tipev->setText(d.view->SubItem(row, DayColumn::Type));
+    u.Com->setText(d.view->SubItem(row, DayColumn::Comment));
     fillTypeList(m_ctx);
 }
 

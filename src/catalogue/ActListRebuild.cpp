@@ -1,6 +1,7 @@
 #include "catalogue/ActListRebuild.h"
 
 #include "shell/AppContext.h"
+#include "shell/ListColumns.h"
 #include "store/SqlLiteral.h"
 #include "store/modDB.h"
 
@@ -27,8 +28,8 @@ int ActListRebuild::appendActRow(ListView& list, const Recordset& rs)
     // conversion per row.
     static const QString id = QStringLiteral("id"), title = QStringLiteral("titlu"), type = QStringLiteral("tipact");
     const int row = list.Add();
-    list.SetSubItem(row, 3, rs.Text(id));
-    list.SetSubItem(row, 1, rs.Text(title));
-    list.SetSubItem(row, 2, rs.Text(type));
+    list.SetSubItem(row, ActColumn::Id, rs.Text(id));
+    list.SetSubItem(row, ActColumn::Title, rs.Text(title));
+    list.SetSubItem(row, ActColumn::Type, rs.Text(type));
     return row;
 }

@@ -22,7 +22,7 @@ public:
     // longer in the catalogue.
     int appendAct(const QString& actId);
 
-    // The row layout of every act list: sub-items 3, 1 and 2 from the
+    // The row layout of every act list: the act's id, title and type from the
     // current record's ID, Titlu and TipAct.
     static int appendActRow(ListView& list, const Recordset& rs);
 

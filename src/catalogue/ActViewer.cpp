@@ -1,6 +1,7 @@
 #include "catalogue/ActViewer.h"
 
 #include "shell/AppContext.h"
+#include "shell/ListColumns.h"
 #include "shell/Navigation.h"
 #include "store/SqlLiteral.h"
 #include "store/modDB.h"
@@ -46,8 +47,8 @@ void ActViewer::List1_DblClick()
     const int row = u.List1->SelectedItem();
     if (row < 0)
         return;
-    const QString title = u.List1->SubItem(row, 1);
-    const QString actId = SqlLiteral::id(u.List1->SubItem(row, 3));
+    const QString title = u.List1->SubItem(row, ActColumn::Title);
+    const QString actId = SqlLiteral::id(u.List1->SubItem(row, ActColumn::Id));
 
     // The act is read before the screen changes, so that a vanished act
     // leaves the user on the list.
@@ -73,7 +74,7 @@ void ActViewer::List4_DblClick()
     const int row = u.List4->SelectedItem();
     if (row < 0)
         return;
-    const QString link = SqlLiteral::id(u.List4->SubItem(row, 2));
+    const QString link = SqlLiteral::id(u.List4->SubItem(row, NewsColumn::Link));
 
     m_ctx.db.RunSql(QStringLiteral("Select ID, Titlu, Continut from Acte where ID  = ") + link, true);
     Recordset& rs = m_ctx.db.CurrentRs();

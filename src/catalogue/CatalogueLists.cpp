@@ -2,6 +2,7 @@
 
 #include "catalogue/ActListRebuild.h"
 #include "shell/AppContext.h"
+#include "shell/ListColumns.h"
 #include "store/modDB.h"
 
 namespace CatalogueLists {
@@ -27,8 +28,8 @@ void fillNews(AppContext& ctx)
     while (!rs.Eof() && counter != 2) {
         ++counter;
         const int row = list.Add();
-        list.SetSubItem(row, 1, rs.Text(QStringLiteral("titlu")));
-        list.SetSubItem(row, 2, rs.Text(QStringLiteral("link")));
+        list.SetSubItem(row, NewsColumn::Title, rs.Text(QStringLiteral("titlu")));
+        list.SetSubItem(row, NewsColumn::Link, rs.Text(QStringLiteral("link")));
         rs.MoveNext();
     }
 }

@@ -4,6 +4,7 @@
 
 #include "controls/Twips.h"
 #include "shell/AppContext.h"
+#include "shell/ListColumns.h"
 #include "store/SqlLiteral.h"
 #include "store/modDB.h"
 
@@ -21,7 +22,7 @@ void Favourites::Fav_Click()
         const int row = u.List1->SelectedItem();
         if (row < 0)
             return;
-        actId = u.List1->SubItem(row, 3);
+        actId = u.List1->SubItem(row, ActColumn::Id);
     }
     if (actId.isEmpty())
         return;
@@ -41,8 +42,8 @@ void Favourites::LoadFavourites()
         Recordset& rs = m_ctx.db.CurrentRs();
         while (!rs.Eof()) {
             const int row = scratch.Add();
-            scratch.SetSubItem(row, 2, rs.Text(QStringLiteral("id")));
-            scratch.SetSubItem(row, 3, rs.Text(QStringLiteral("id_acte")));
+            scratch.SetSubItem(row, ScratchColumn::FavouriteId, rs.Text(QStringLiteral("id")));
+            scratch.SetSubItem(row, ScratchColumn::ActId, rs.Text(QStringLiteral("id_acte")));
             rs.MoveNext();
         }
     }
@@ -51,15 +52,15 @@ void Favourites::LoadFavourites()
     // store failure the rows listed so far stay (the batch ends on unwinding).
     const int count = scratch.Count();
     for (int i = 0; i < count; ++i) {
-        const QString actId = scratch.SubItem(i, 3);
+        const QString actId = scratch.SubItem(i, ScratchColumn::ActId);
         int row = rebuild.appendAct(actId);
         if (row < 0) {
             // Still listed, so that the user can remove it.
             row = list.Add();
-            list.SetSubItem(row, 3, actId);
-            list.SetSubItem(row, 1, missingActTitle());
+            list.SetSubItem(row, ActColumn::Id, actId);
+            list.SetSubItem(row, ActColumn::Title, missingActTitle());
         }
-        list.SetSubItem(row, 4, scratch.SubItem(i, 2));
+        list.SetSubItem(row, ActColumn::FavouriteId, scratch.SubItem(i, ScratchColumn::FavouriteId));
     }
 }
 
@@ -75,7 +76,7 @@ void Favourites::List1_MouseUp(int button, int shift, float x, float y)
     if (!u.List1->indexAt(at).isValid())
         return;
     const int row = u.List1->SelectedItem();
-    if (row < 0 || u.List1->SubItem(row, 4).isEmpty())
+    if (row < 0 || u.List1->SubItem(row, ActColumn::FavouriteId).isEmpty())
         return;
     u.st->popup(u.List1->viewport()->mapToGlobal(at));
 }
@@ -86,7 +87,7 @@ void Favourites::sterge_Click()
     const int row = u.List1->SelectedItem();
     if (row < 0)
         return;
-    const QString favId = u.List1->SubItem(row, 4);
+    const QString favId = u.List1->SubItem(row, ActColumn::FavouriteId);
     if (favId.isEmpty())
         return;
     m_ctx.db.RunSql(QStringLiteral("delete * from legi_favorite where id = ") + SqlLiteral::id(favId), false);

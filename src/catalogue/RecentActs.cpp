@@ -2,6 +2,7 @@
 
 #include "catalogue/ActListRebuild.h"
 #include "shell/AppContext.h"
+#include "shell/ListColumns.h"
 #include "store/modDB.h"
 
 void RecentActs::LoadRecentActs()
@@ -19,12 +20,12 @@ void RecentActs::LoadRecentActs()
         while (!rs.Eof() && taken != kLimit) {
             ++taken;
             const int row = scratch.Add();
-            scratch.SetSubItem(row, 3, rs.Text(QStringLiteral("id_acte")));
+            scratch.SetSubItem(row, ScratchColumn::ActId, rs.Text(QStringLiteral("id_acte")));
             rs.MoveNext();
         }
     }
 
     const int count = scratch.Count();
     for (int i = 0; i < count; ++i)
-        rebuild.appendAct(scratch.SubItem(i, 3)); // an act no longer in the catalogue is left out
+        rebuild.appendAct(scratch.SubItem(i, ScratchColumn::ActId)); // an act no longer in the catalogue is left out
 }

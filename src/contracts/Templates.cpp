@@ -2,6 +2,7 @@
 
 #include "contracts/RtfReader.h"
 #include "shell/AppContext.h"
+#include "shell/ListColumns.h"
 #include "shell/Navigation.h"
 
 #include <QDir>
@@ -27,8 +28,8 @@ void Templates::Contracte_Click()
     ListFill batch(*list);
     for (const Entry& e : kEntries) {
         const int row = list->Add();
-        list->SetSubItem(row, 1, QString::fromUtf8(e.name));
-        list->SetSubItem(row, 2, QString::fromUtf8(e.file));
+        list->SetSubItem(row, TemplateColumn::Name, QString::fromUtf8(e.name));
+        list->SetSubItem(row, TemplateColumn::File, QString::fromUtf8(e.file));
     }
 }
 
@@ -39,9 +40,9 @@ void Templates::List3_DblClick()
     if (row < 0)
         return; // nothing chosen: nothing to show
 
-    Navigation(m_ctx).openTemplateViewer(u.List3->SubItem(row, 1));
+    Navigation(m_ctx).openTemplateViewer(u.List3->SubItem(row, TemplateColumn::Name));
 
-    const QString path = templatePath(m_ctx.programDir, u.List3->SubItem(row, 2));
+    const QString path = templatePath(m_ctx.programDir, u.List3->SubItem(row, TemplateColumn::File));
     // Read into a document of its own, then hand it to the box whole: the box
     // never shows half a template, and a failed read leaves it empty.
     auto* doc = new QTextDocument(u.textlege);
