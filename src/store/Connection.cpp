@@ -124,10 +124,13 @@ Connection::Connection(const QString& path) : m_path(path)
 
 Connection::~Connection()
 {
-    for (auto& entry : m_idle)
-        for (sqlite3_stmt* s : entry.second)
-            sqlite3_finalize(s);
+    m_idle.clear(); // the cached statements go before the connection they belong to
     sqlite3_close_v2(m_db);
+}
+
+void Connection::Finalize::operator()(sqlite3_stmt* stmt) const
+{
+    sqlite3_finalize(stmt);
 }
 
 void Connection::foldJournal()
@@ -168,42 +171,38 @@ sqlite3_stmt* Connection::checkout(const QByteArray& sql)
 {
     auto it = m_idle.find(sql);
     if (it != m_idle.end() && !it->second.empty()) {
-        sqlite3_stmt* s = it->second.back();
+        sqlite3_stmt* s = it->second.back().release();
         it->second.pop_back();
         --m_idleCount;
         return s;
     }
-    sqlite3_stmt* stmt = nullptr;
+    sqlite3_stmt* raw = nullptr;
     const char* tail = nullptr;
-    const int rc = sqlite3_prepare_v3(m_db, sql.constData(), int(sql.size()), SQLITE_PREPARE_PERSISTENT, &stmt, &tail);
-    if (rc != SQLITE_OK) {
-        sqlite3_finalize(stmt);
+    const int rc = sqlite3_prepare_v3(m_db, sql.constData(), int(sql.size()), SQLITE_PREPARE_PERSISTENT, &raw, &tail);
+    PreparedStatement stmt(raw); // finalized on every refusal below
+    if (rc != SQLITE_OK)
         throw StoreError(describeFailure(rc, QString::fromUtf8(sqlite3_errmsg(m_db))), rc);
-    }
     if (!stmt)
         throw StoreError(QStringLiteral("Instructiune goala."));
     if (tail && *tail) {
         // The dialect layer already refuses this; the engine is asked too.
         for (const char* p = tail; *p; ++p) {
-            if (!(*p == ' ' || *p == '\t' || *p == '\n' || *p == '\r' || *p == ';')) {
-                sqlite3_finalize(stmt);
+            if (!(*p == ' ' || *p == '\t' || *p == '\n' || *p == '\r' || *p == ';'))
                 throw StoreError(QStringLiteral("Instructiune refuzata: textul contine mai multe instructiuni."));
-            }
         }
     }
-    return stmt;
+    return stmt.release();
 }
 
 void Connection::giveBack(sqlite3_stmt* stmt)
 {
-    if (!stmt)
+    PreparedStatement owned(stmt);
+    if (!owned)
         return;
     sqlite3_reset(stmt);
     sqlite3_clear_bindings(stmt);
-    if (m_idleCount >= kMaxIdleStatements) {
-        sqlite3_finalize(stmt);
+    if (m_idleCount >= kMaxIdleStatements)
         return;
-    }
-    m_idle[QByteArray(sqlite3_sql(stmt))].push_back(stmt);
+    m_idle[QByteArray(sqlite3_sql(stmt))].push_back(std::move(owned));
     ++m_idleCount;
 }

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <map>
+#include <memory>
 #include <vector>
 
 struct sqlite3;
@@ -40,11 +41,16 @@ public:
     void giveBack(sqlite3_stmt* stmt);
 
 private:
+    struct Finalize {
+        void operator()(sqlite3_stmt* stmt) const;
+    };
+    using PreparedStatement = std::unique_ptr<sqlite3_stmt, Finalize>;
+
     QString m_path;
     sqlite3* m_db = nullptr;
     unsigned long long m_device = 0;
     unsigned long long m_inode = 0;
     bool m_writable = false;
-    std::map<QByteArray, std::vector<sqlite3_stmt*>> m_idle;
+    std::map<QByteArray, std::vector<PreparedStatement>> m_idle;
     size_t m_idleCount = 0;
 };
