@@ -26,8 +26,8 @@ public:
     bool read(const QByteArray& data, QTextDocument& doc, QString* error = nullptr) const;
     bool readFile(const QString& path, QTextDocument& doc, QString* error = nullptr) const;
 
-    // One byte of a Windows code page as Unicode (1250 and 1252 built in,
-    // others through Qt's converters when available, else 1252).
+    // Bytes of a Windows code page as Unicode, through Qt's converters (1252
+    // when Qt has none for the page); see RtfCodePageDecoder.
     static QString decode(const QByteArray& bytes, int codePage);
 
 private:
