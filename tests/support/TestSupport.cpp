@@ -4,6 +4,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
 
 #include <sqlite3.h>
 
@@ -144,6 +148,14 @@ void FormFixture::restart()
     m_form->setShortDateFormat(QStringLiteral("dd.MM.yyyy"));
 }
 
+QStringList joinedRows(const TempProgram& program, const QString& sql)
+{
+    QStringList out;
+    for (const QStringList& r : program.rows(sql))
+        out << r.join(QLatin1Char('|'));
+    return out;
+}
+
 QStringList listRows(const ListView& view)
 {
     QStringList out;
@@ -178,6 +190,28 @@ QStringList utf8List(std::initializer_list<const char*> items)
     for (const char* i : items)
         out << QString::fromUtf8(i);
     return out;
+}
+
+std::unique_ptr<QPrinter> pdfPrinter(const QString& path, double borderMm)
+{
+    auto p = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    p->setOutputFormat(QPrinter::PdfFormat);
+    p->setOutputFileName(path);
+    p->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                 QMarginsF(borderMm, borderMm, borderMm, borderMm), QPageLayout::Millimeter));
+    return p;
+}
+
+bool haveTool(const QString& program)
+{
+    return !QStandardPaths::findExecutable(program).isEmpty();
+}
+
+QString runTool(const QString& program, const QStringList& args)
+{
+    QProcess p;
+    p.start(program, args);
+    return p.waitForFinished(60000) ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
 }
 
 } // namespace testsupport
