@@ -9,6 +9,8 @@
 #include <QTextFragment>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 std::unique_ptr<QTextDocument> readDoc(const QByteArray& rtf)
@@ -73,10 +75,7 @@ private slots:
             // Unicode escapes: the fallback skipped, a control word counting as one
             // character, a group end stopping the skip, \uc scoped to its group.
             {wrap("\\uc1\\u537\\'ba\\u539\\'fe\\u536\\'aa\\u538\\'de"), "șțȘȚ"},
-            {wrap("\\uc2\\u259 ab c"), "ă c"},
-            {wrap("\\uc0\\u259\\'e3"), "ăă"},
             {wrap("\\uc1\\u259\\endash x"), "ăx"},
-            {wrap("{\\uc3\\u537 a}bc"), "șbc"},
             {wrap("{\\uc0 x}\\u537?y"), "xșy"},
             {wrap("\\u-10179?\\u-8704?"), "😀"},
             {wrap("a\\par b\\line c\\tab d\\par\r\n\\\\ \\{x\\} \\~\\_\\-"),
@@ -88,11 +87,8 @@ private slots:
              "vislinkible"},
             // Broken but RTF: whatever text there is comes through.
             {"{\\rtf1 unclosed {\\b group", "unclosed group"},
-            {"{\\rtf1 a}}}} trailing", "a"},
             {"{\\rtf1 x\\'", "x"},
-            {"{\\rtf1 x\\'4", "x4"},
             {"{\\rtf1 x\\'zzy}", "xzzy"},
-            {"{\\rtf1 x\\", "x"},
             {"{\\rtf1 \\fs99999999999999999 \\li-99999999999 a\\bin99999999999", "a"},
             {"{\\rtf1 {\\fonttbl{\\f0 A;}{\\f1", ""},
             {"{\\rtf1 " + QByteArray(100, 'x').replace('x', "\\abcdefghijklmnopqrstuvwxyzabcdefghijkl") + " z}", "z"},
@@ -105,7 +101,7 @@ private slots:
             QCOMPARE(textOf(c.rtf), QString::fromUtf8(c.text));
     }
 
-    void formatting()
+    void formattingAndRefusals()
     {
         const auto doc(readDoc(wrap(
             "\\fs20 n{\\b B{\\i I}\\ul U\\ul0 }k\\strike S\\strike0 {\\fs36 big}{\\cf1 red}{\\f1 arial}\\plain p")));
@@ -119,39 +115,34 @@ private slots:
         QVERIFY(at("S").fontStrikeOut());
         QCOMPARE(at("big").fontPointSize(), 18.0);
         QCOMPARE(at("red").foreground().color(), QColor(255, 0, 0));
-        QCOMPARE(at("arial").fontFamilies().toStringList(), QStringList{QStringLiteral("Arial")});
-        QCOMPARE(at("big").fontFamilies().toStringList(), QStringList{QStringLiteral("Times New Roman")});
+        QCOMPARE(at("arial").fontFamilies().toStringList() + at("big").fontFamilies().toStringList(),
+                 (QStringList{u"Arial"_s, u"Times New Roman"_s}));
         QCOMPARE(at("p").fontPointSize(), 12.0);
 
         const auto paras(readDoc(wrap("\\qc centre\\par\\qr right\\par\\pard\\qj\\li720\\ri360\\fi-360\\sb240\\sa120 "
                                       "just\\par\\pard plain\\par")));
-        QCOMPARE(blockWith(*paras, QStringLiteral("centre")).blockFormat().alignment(), Qt::AlignHCenter);
-        QCOMPARE(blockWith(*paras, QStringLiteral("right")).blockFormat().alignment(), Qt::AlignRight);
-        const QTextBlockFormat j = blockWith(*paras, QStringLiteral("just")).blockFormat();
+        QCOMPARE(blockWith(*paras, u"centre"_s).blockFormat().alignment(), Qt::AlignHCenter);
+        QCOMPARE(blockWith(*paras, u"right"_s).blockFormat().alignment(), Qt::AlignRight);
+        const QTextBlockFormat j = blockWith(*paras, u"just"_s).blockFormat();
         QCOMPARE(j.alignment(), Qt::AlignJustify);
         QCOMPARE((QList<qreal>{j.leftMargin(), j.rightMargin(), j.textIndent(), j.topMargin(), j.bottomMargin()}),
                  (QList<qreal>{48, 24, -24, 16, 8})); // twips to pixels at 96 dpi
-        const QTextBlockFormat p = blockWith(*paras, QStringLiteral("plain")).blockFormat();
+        const QTextBlockFormat p = blockWith(*paras, u"plain"_s).blockFormat();
         QVERIFY(p.alignment() == Qt::AlignLeft && p.leftMargin() == 0.0);
         const auto pages(readDoc(wrap("one\\par\\page two\\par")));
-        QCOMPARE(blockWith(*pages, QStringLiteral("two")).blockFormat().pageBreakPolicy(),
-                 QTextFormat::PageBreak_AlwaysBefore);
-        QCOMPARE(blockWith(*pages, QStringLiteral("one")).blockFormat().pageBreakPolicy(), QTextFormat::PageBreak_Auto);
-    }
-
-    void refusedInput()
-    {
-        QTextDocument doc;
-        doc.setPlainText(QStringLiteral("old"));
+        QCOMPARE(blockWith(*pages, u"two"_s).blockFormat().pageBreakPolicy(), QTextFormat::PageBreak_AlwaysBefore);
+        QCOMPARE(blockWith(*pages, u"one"_s).blockFormat().pageBreakPolicy(), QTextFormat::PageBreak_Auto);
+        QTextDocument refused;
+        refused.setPlainText(u"old"_s);
         QString why;
-        QVERIFY(!RtfReader().read("plain text", doc, &why));
+        QVERIFY(!RtfReader().read("plain text", refused, &why));
         QVERIFY(!why.isEmpty());
-        QVERIFY(doc.isEmpty()); // a refused file leaves nothing behind
-        QVERIFY(!RtfReader().read(QByteArray(), doc));
-        QVERIFY(!RtfReader().readFile(QStringLiteral("/nonexistent/x.rtf"), doc, &why));
+        QVERIFY(refused.isEmpty()); // a refused file leaves nothing behind
+        QVERIFY(!RtfReader().read(QByteArray(), refused));
+        QVERIFY(!RtfReader().readFile(u"/nonexistent/x.rtf"_s, refused, &why));
         RtfReader::Limits small;
         small.maxBytes = 16;
-        QVERIFY(!RtfReader(small).read(wrap("longer than the limit"), doc));
+        QVERIFY(!RtfReader(small).read(wrap("longer than the limit"), refused));
     }
 
     // The templates damaged with fixed seeds (TARVENOR_FUZZ_CASES sets more
@@ -166,7 +157,7 @@ private slots:
                                      "-9",      "\\u-1", "\\page", "\r\n", "\xff",      "\\fonttbl"};
         QRandomGenerator rng(20070314);
         const QDir docs(QStringLiteral(TARVENOR_SOURCE_DIR "/Docs"));
-        for (const QString& name : docs.entryList({QStringLiteral("*.rtf")})) {
+        for (const QString& name : docs.entryList({u"*.rtf"_s})) {
             QFile file(docs.filePath(name));
             QVERIFY(file.open(QIODevice::ReadOnly));
             const QByteArray good = file.readAll();

@@ -6,8 +6,6 @@
 #include <QFile>
 #include <QPageLayout>
 #include <QPrinter>
-#include <QProcess>
-#include <QStandardPaths>
 
 #include <sqlite3.h>
 
@@ -200,18 +198,6 @@ std::unique_ptr<QPrinter> pdfPrinter(const QString& path, double borderMm)
     p->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                  QMarginsF(borderMm, borderMm, borderMm, borderMm), QPageLayout::Millimeter));
     return p;
-}
-
-bool haveTool(const QString& program)
-{
-    return !QStandardPaths::findExecutable(program).isEmpty();
-}
-
-QString runTool(const QString& program, const QStringList& args)
-{
-    QProcess p;
-    p.start(program, args);
-    return p.waitForFinished(60000) ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
 }
 
 } // namespace testsupport

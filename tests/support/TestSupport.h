@@ -98,8 +98,5 @@ QString quoted(const QString& text);
 
 // A PDF printer on A4 whose page margins stand for a printer's unprintable border.
 std::unique_ptr<QPrinter> pdfPrinter(const QString& path, double borderMm = 0);
-// Outside tools (the PDF readers): whether installed, and their standard output.
-bool haveTool(const QString& program);
-QString runTool(const QString& program, const QStringList& args);
 
 } // namespace testsupport
