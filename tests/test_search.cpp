@@ -1,12 +1,14 @@
-// "CAUTA!": checks, the message, the statement run on the real store, the
-// rows listed and the date boxes afterwards.
+// "CAUTA!": the input checks and their one message, the rows listed from the
+// real store, the date boxes, and the day list that follows the month.
 #include "support/TestSupport.h"
 
+#include "catalogue/OpData.h"
 #include "store/modDB.h"
 
 #include <QtTest>
 
 using namespace testsupport;
+using namespace OpData;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -25,9 +27,9 @@ void setDate(Controls& u, const QString& day, const QString& month, const QStrin
     u.anull->setText(year);
 }
 
-QStringList dateBoxes(const Controls& u)
+QStringList words(const QString& spaced)
 {
-    return {u.zi->Text(), u.luna->Text(), u.anull->Text()};
+    return spaced.split(u' ', Qt::SkipEmptyParts);
 }
 
 const QString CR(QChar(13));
@@ -39,72 +41,66 @@ class SearchTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void defaultsListEveryActAndResetDates()
+    void checks()
     {
-        FormFixture f(true);
-        Controls& u = f.ui();
-        u.List1->Clear();
-        f.form().Label1_Click();
-        QVERIFY(f.dialogs.messages.isEmpty());
-        QCOMPARE(u.List1->Count(), 45);
-        QCOMPARE(u.data->text(), u"zz-ll-aaaa"_s);
-        for (int r = 0; r < u.List1->Count(); ++r) {
-            QCOMPARE(u.List1->SubItem(r, 0) + u.List1->SubItem(r, 4), QString());
-            QVERIFY(!u.List1->SubItem(r, 3).isEmpty());
-        }
-        QCOMPARE(u.List1->SubItem(0, 1), u"Legea nr. 53/2003 - Codul muncii"_s);
-        QCOMPARE(u.List1->SubItem(0, 2), u"lege"_s);
-        QCOMPARE(dateBoxes(u), (QStringList{u"zz"_s, u"ll"_s, u"aaaa"_s}));
+        for (const QString& s : words(u"2005 0007 123456789012345678901234567890 -12"_s) + QStringList{QString()})
+            QVERIFY2(CheckNumeric(s) && !CheckNumeric(s + u'a'), qPrintable(s));
+        for (const QString& s : {u" "_s, u"inf"_s, u"nan"_s, u"12'"_s})
+            QVERIFY2(!CheckNumeric(s), qPrintable(s));
+        QVERIFY(CheckYear(QString()) && CheckYear(u"2005"_s) && !CheckYear(u"05"_s) && !CheckYear(u"20a5"_s) &&
+                !CheckYear(u"20055"_s));
+        for (const QString& s :
+             words(u"zz-ll-aaaa 30-12-2005 30/12/2005 1-2-2005 1/2/2005 29-02-2004"_s) + QStringList{QString()})
+            QVERIFY2(CheckDate(s), qPrintable(s));
+        for (const QString& s : words(u"ZZ-LL-AAAA 15-ll-aaaa zz-02-2005 31-02-2005 29-02-2005 00-01-2005 31-04-2005 "
+                                      "10-13-2005 10-12-05 10-12-2005-1 --"_s))
+            QVERIFY2(!CheckDate(s), qPrintable(s));
+        QCOMPARE(storedDateForm(u"1-2-2005"_s) + storedDateForm(u"30/12/2005"_s), u"01-02-200530-12-2005"_s);
     }
 
     void criteriaNarrowTheList()
     {
         FormFixture f(true);
         Controls& u = f.ui();
+        u.List1->Clear();
+        f.form().Label1_Click(); // the defaults: every act, in the stored order
+        QCOMPARE(u.List1->Count(), 45);
+        QCOMPARE(listRows(*u.List1).first(), u"|Legea nr. 53/2003 - Codul muncii|lege|1|"_s);
+        QCOMPARE(u.data->text(), u"zz-ll-aaaa"_s);
         u.tipact->setText(u"decret"_s);
         u.an->setText(u"2006"_s);
         f.form().Label1_Click();
-        QCOMPARE(listColumn(*u.List1, 3), QStringList{u"20"_s});
-
+        QCOMPARE(listColumn(*u.List1, 3), words(u"20"_s));
         u.tipact->setText(u"- Orice Tip Act -"_s);
         u.an->clear();
         u.nract->setText(u"53"_s);
         u.nr->setText(u"72"_s);
         f.form().Label1_Click();
-        QCOMPARE(listColumn(*u.List1, 3), QStringList{u"1"_s});
-
-        // A full date picked from the boxes, and an issuer.
+        QCOMPARE(listColumn(*u.List1, 3), words(u"1"_s));
+        // A full date picked from the boxes, and an issuer; the boxes are reset after.
         u.nract->clear();
         u.nr->clear();
         setDate(u, u"19"_s, u"07"_s, u"2006"_s);
         u.emitent->setText(u"guvernul romaniei"_s);
         f.form().Label1_Click();
-        QCOMPARE(listColumn(*u.List1, 3), QStringList{u"32"_s});
+        QCOMPARE(listColumn(*u.List1, 3), words(u"32"_s));
         QCOMPARE(u.data->text(), u"19-07-2006"_s);
-
+        QCOMPARE((QStringList{u.zi->Text(), u.luna->Text(), u.anull->Text()}), words(u"zz ll aaaa"_s));
         // The keyword ignores letter case, also of Romanian letters.
-        setDate(u, u"zz"_s, u"ll"_s, u"aaaa"_s);
         u.emitent->setText(u"- Orice Emitent -"_s);
         u.cuvcheie->setText(u"CODUL FISCAL"_s);
         f.form().Label1_Click();
-        QCOMPARE(listColumn(*u.List1, 3), (QStringList{u"2"_s, u"39"_s}));
+        QCOMPARE(listColumn(*u.List1, 3), words(u"2 39"_s));
         u.cuvcheie->setText(u"SOCIETĂȚILE"_s);
         f.form().Label1_Click();
-        QCOMPARE(listColumn(*u.List1, 3), QStringList{u"4"_s});
-
-        // No match: an empty list and no message.
-        u.emitent->setText(u"parlamentul"_s);
-        u.cuvcheie->setText(u"nu exista asa ceva"_s);
+        QCOMPARE(listColumn(*u.List1, 3), words(u"4"_s));
+        u.cuvcheie->setText(u"nu exista asa ceva"_s); // no match: an empty list and no message
         f.form().Label1_Click();
         QCOMPARE(u.List1->Count(), 0);
         QVERIFY(f.dialogs.messages.isEmpty());
-    }
-
-    void failedChecksShowOneMessage()
-    {
-        FormFixture f(true);
-        Controls& u = f.ui();
-        QVERIFY(u.List1->Count() > 0);
+        // Failed checks: one message with every reason, nothing run, the list emptied, the boxes kept.
+        u.cuvcheie->clear();
+        f.form().Label1_Click();
         u.nract->setText(u"12a"_s);
         u.nr->setText(u"x"_s);
         setDate(u, u"31"_s, u"02"_s, u"2005"_s);
@@ -116,19 +112,8 @@ private slots:
                                                  u" Anul nu este numeric sau nu contine 4 caractere."_s});
         QCOMPARE(f.form().db().callCount(), calls); // nothing ran
         QCOMPARE(u.List1->Count(), 0);              // emptied before the checks
-        QCOMPARE(dateBoxes(u), (QStringList{u"31"_s, u"02"_s, u"2005"_s}));
-        QCOMPARE(u.nract->text(), u"12a"_s);
-
-        // A day without month and year fails only the date.
-        f.dialogs.messages.clear();
-        u.nract->clear();
-        u.nr->clear();
-        u.an->clear();
-        setDate(u, u"15"_s, u"ll"_s, u"aaaa"_s);
-        f.form().Label1_Click();
-        QCOMPARE(u.data->text(), u"15-ll-aaaa"_s);
-        QCOMPARE(f.dialogs.messages, QStringList{u"Eroare:"_s + CR + kBadDate});
-        QCOMPARE(u.zi->Text(), u"15"_s);
+        QCOMPARE((QStringList{u.zi->Text(), u.luna->Text(), u.anull->Text(), u.nract->text()}),
+                 words(u"31 02 2005 12a"_s));
     }
 
     void datesInStoredFormQuotesSafe()
@@ -138,52 +123,48 @@ private slots:
         addAct(f.program, 2, u"Ordonanta de urgenta nr. 2"_s, u"ordonanta de urgenta"_s, u"02-01-2005"_s);
         addAct(f.program, 3, u"Hotararea \"Guvernului\" nr. 3"_s, u"hotarare"_s, u"01-02-2005"_s);
         Controls& u = f.ui();
-        // Short dates are searched in the stored form.
-        setDate(u, u"1"_s, u"2"_s, u"2005"_s);
+        setDate(u, u"1"_s, u"2"_s, u"2005"_s); // short dates are searched in the stored form
         f.form().Label1_Click();
-        QCOMPARE(u.data->text(), u"1-2-2005"_s); // the composed text, as typed
-        QCOMPARE(listColumn(*u.List1, 3), (QStringList{u"1"_s, u"3"_s}));
-        setDate(u, u"2"_s, u"01"_s, u"2005"_s);
-        f.form().Label1_Click();
-        QCOMPARE(listColumn(*u.List1, 3), QStringList{u"2"_s});
-
-        // Quotes in the keyword: no engine error, the right act.
-        u.cuvcheie->setText(u"D'URGENTA"_s);
-        f.form().Label1_Click();
+        QCOMPARE(u.data->text(), u"1-2-2005"_s);
+        QCOMPARE(listColumn(*u.List1, 3), words(u"1 3"_s));
+        const struct {
+            QString keyword;
+            const char* ids;
+        } keywords[] = {{u"D'URGENTA"_s, "1"}, {u"\"guvernului\""_s, "3"}, {u"x' or '1'='1"_s, ""}};
+        for (const auto& k : keywords) {
+            u.cuvcheie->setText(k.keyword);
+            f.form().Label1_Click();
+            QCOMPARE(listColumn(*u.List1, 3), words(QLatin1String(k.ids)));
+        }
         QVERIFY2(f.dialogs.messages.isEmpty(), qPrintable(f.dialogs.messages.join(u'/')));
-        QCOMPARE(listColumn(*u.List1, 3), QStringList{u"1"_s});
-        u.cuvcheie->setText(u"\"guvernului\""_s);
-        f.form().Label1_Click();
-        QCOMPARE(listColumn(*u.List1, 3), QStringList{u"3"_s});
-
-        // Quotes cannot smuggle in a condition of their own.
-        u.cuvcheie->setText(u"x' or '1'='1"_s);
-        f.form().Label1_Click();
-        QVERIFY(f.dialogs.messages.isEmpty());
-        QCOMPARE(u.List1->Count(), 0);
         QCOMPARE(f.program.count(u"Acte"_s), 3);
-    }
 
-    void storeFailureLeavesListEmpty()
-    {
-        FormFixture f;
-        addAct(f.program, 1, u"Unu"_s, u"lege"_s, u"19-07-2006"_s);
-        f.restart();
-        Controls& u = f.ui();
-        QCOMPARE(u.List1->Count(), 1);
+        // A store failure: one message, an empty list, the boxes kept; then it recovers.
         f.program.exec(u"ALTER TABLE Acte RENAME TO Acte_vechi"_s);
-        setDate(u, u"19"_s, u"07"_s, u"2006"_s);
+        u.cuvcheie->clear();
+        setDate(u, u"02"_s, u"01"_s, u"2005"_s);
         f.form().Label1_Click();
         QCOMPARE(f.dialogs.messages.size(), 1);
         QVERIFY(!f.dialogs.messages.first().startsWith(u"Eroare:"_s));
         QCOMPARE(u.List1->Count(), 0);
-        QCOMPARE(u.zi->Text(), u"19"_s); // not a successful search
-
-        // The program goes on: with the table back the same search works.
+        QCOMPARE(u.zi->Text(), u"02"_s);
         f.program.exec(u"ALTER TABLE Acte_vechi RENAME TO Acte"_s);
         f.form().Label1_Click();
-        QCOMPARE(listColumn(*u.List1, 3), QStringList{u"1"_s});
-        QCOMPARE(f.dialogs.messages.size(), 1);
+        QCOMPARE(listColumn(*u.List1, 3), words(u"2"_s));
+    }
+
+    void monthPicksDayList()
+    {
+        FormFixture f;
+        Controls& u = f.ui();
+        // Each month its days, from 01; a typed month that is none keeps the list; the day goes back to 01.
+        for (const QString& m : words(u"02:28 04:30 12:31 13:31"_s)) {
+            u.zi->setText(u"15"_s);
+            u.luna->setText(m.left(2));
+            f.form().luna_Click();
+            QCOMPARE(u.zi->Text() + u.zi->itemText(0) + u.zi->itemText(u.zi->count() - 1), u"0101"_s + m.mid(3));
+            QCOMPARE(u.zi->count(), m.mid(3).toInt());
+        }
     }
 };
 

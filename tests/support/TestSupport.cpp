@@ -4,6 +4,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPageLayout>
+#include <QPrinter>
 
 #include <sqlite3.h>
 
@@ -144,6 +146,14 @@ void FormFixture::restart()
     m_form->setShortDateFormat(QStringLiteral("dd.MM.yyyy"));
 }
 
+QStringList joinedRows(const TempProgram& program, const QString& sql)
+{
+    QStringList out;
+    for (const QStringList& r : program.rows(sql))
+        out << r.join(QLatin1Char('|'));
+    return out;
+}
+
 QStringList listRows(const ListView& view)
 {
     QStringList out;
@@ -178,6 +188,16 @@ QStringList utf8List(std::initializer_list<const char*> items)
     for (const char* i : items)
         out << QString::fromUtf8(i);
     return out;
+}
+
+std::unique_ptr<QPrinter> pdfPrinter(const QString& path, double borderMm)
+{
+    auto p = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    p->setOutputFormat(QPrinter::PdfFormat);
+    p->setOutputFileName(path);
+    p->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                 QMarginsF(borderMm, borderMm, borderMm, borderMm), QPageLayout::Millimeter));
+    return p;
 }
 
 } // namespace testsupport

@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+class QPrinter;
 struct sqlite3;
 
 namespace testsupport {
@@ -82,6 +83,8 @@ private:
     std::unique_ptr<Form1> m_form;
 };
 
+// Every row of a query as "col0|col1|...".
+QStringList joinedRows(const TempProgram& program, const QString& sql);
 // Every row of a list view as "col0|col1|...".
 QStringList listRows(const ListView& view);
 // The text of sub-item `column` of every row.
@@ -92,5 +95,8 @@ QStringList utf8List(std::initializer_list<const char*> items);
 
 // SQL text literal for fixtures written by the tests themselves.
 QString quoted(const QString& text);
+
+// A PDF printer on A4 whose page margins stand for a printer's unprintable border.
+std::unique_ptr<QPrinter> pdfPrinter(const QString& path, double borderMm = 0);
 
 } // namespace testsupport
