@@ -239,7 +239,8 @@ private slots:
         }
         QVERIFY(f.dialogs.messages.isEmpty());
 
-        // A file gone or broken is reported, and what was shown before is not left on screen.
+        // A file gone or broken is reported with the reader's reason, and what
+        // was shown before is not left on screen.
         openTemplate(f, 0);
         const QDir docs(QDir(f.program.dir()).filePath(u"Docs"_s));
         const QString missing = docs.filePath(u"Contract de sponsorizare.rtf"_s);
@@ -250,15 +251,16 @@ private slots:
         broken.close();
         f.form().inapoi2_Click();
         openTemplate(f, 2);
-        QCOMPARE(f.dialogs.messages,
-                 QStringList{u"Fisierul %1 nu poate fi deschis."_s.arg(QDir::toNativeSeparators(missing))});
+        QCOMPARE(f.dialogs.messages, QStringList{u"Fisierul %1 nu poate fi deschis.\rFisierul lipseste."_s.arg(
+                                         QDir::toNativeSeparators(missing))});
         QVERIFY(u.textlege->document()->isEmpty());
         QVERIFY(!u.inapoi2->isHidden());
         QCOMPARE(u.Label11->text(), u"Contract de sponsorizare"_s);
         f.form().inapoi2_Click();
         openTemplate(f, 0);
         QCOMPARE(f.dialogs.messages.size(), 2);
-        QVERIFY(f.dialogs.messages[1].endsWith(u"Contract de donatie.rtf nu poate fi deschis."_s));
+        QVERIFY(f.dialogs.messages[1].endsWith(
+            u"Contract de donatie.rtf nu poate fi deschis.\rFisierul nu este in format RTF."_s));
         QVERIFY(u.textlege->document()->isEmpty());
     }
 };

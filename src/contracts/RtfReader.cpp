@@ -50,25 +50,21 @@ bool RtfReader::read(const QByteArray& data, QTextDocument& doc, QString* error)
 
 bool RtfReader::readFile(const QString& path, QTextDocument& doc, QString* error) const
 {
+    auto fail = [&doc, error](const QString& why) {
+        doc.clear();
+        if (error)
+            *error = why;
+        return false;
+    };
+    // The user reads these; the file system's own words are not Romanian.
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        doc.clear();
-        if (error)
-            *error = f.errorString();
-        return false;
-    }
-    if (f.size() > m_limits.maxBytes) {
-        doc.clear();
-        if (error)
-            *error = QStringLiteral("Fisierul este prea mare.");
-        return false;
-    }
+    if (!f.open(QIODevice::ReadOnly))
+        return fail(f.exists() ? QStringLiteral("Fisierul nu poate fi citit (acces refuzat sau folder).")
+                               : QStringLiteral("Fisierul lipseste."));
+    if (f.size() > m_limits.maxBytes)
+        return fail(QStringLiteral("Fisierul este prea mare."));
     const QByteArray data = f.readAll();
-    if (f.error() != QFileDevice::NoError) {
-        doc.clear();
-        if (error)
-            *error = f.errorString();
-        return false;
-    }
+    if (f.error() != QFileDevice::NoError)
+        return fail(QStringLiteral("Fisierul nu poate fi citit."));
     return read(data, doc, error);
 }

@@ -4,6 +4,7 @@
 #include "shell/AppContext.h"
 #include "shell/ListColumns.h"
 #include "shell/Navigation.h"
+#include "store/UserError.h"
 
 #include <QDir>
 #include <QTextDocument>
@@ -51,8 +52,11 @@ void Templates::List3_DblClick()
     if (!RtfReader().readFile(path, *doc, &why)) {
         delete doc;
         u.textlege->clear();
-        m_ctx.message(QStringLiteral("Fisierul %1 nu poate fi deschis.").arg(QDir::toNativeSeparators(path)));
-        return;
+        // The reader's reason goes on a line of its own.
+        QString text = QStringLiteral("Fisierul %1 nu poate fi deschis.").arg(QDir::toNativeSeparators(path));
+        if (!why.isEmpty())
+            text += QLatin1Char('\r') + why;
+        throw UserError(text);
     }
     // The box deletes a document it made itself; one of ours goes here.
     QTextDocument* old = u.textlege->document();
