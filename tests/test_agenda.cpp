@@ -139,6 +139,12 @@ private slots:
         u.tipev->setEditText(u"Termen instanta"_s); // typed, not picked
         f.form().Label26_Click();
         QCOMPARE(table(f).last(), u"4|14.03.2007|10:00||1"_s);
+        // That type removed behind the program's back: neither offered nor kept as chosen.
+        f.program.exec(u"delete from tip_eveniment where id = 1"_s);
+        f.form().Label18_Click();
+        QCOMPARE(
+            (QStringList{u.tipev->Text(), u.idev->text(), u.tipev->itemText(0), QString::number(u.tipev->count())}),
+            (QStringList{{}, {}, u"Intalnire client"_s, u"1"_s}));
     }
 
     void editRewritesTheRow()

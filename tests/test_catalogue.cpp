@@ -132,6 +132,12 @@ private slots:
         f.form().LegiCons_Click();
         QCOMPARE(listRows(*f.ui().List1).first(), u"|Actul 12|lege|12|"_s);
         QCOMPARE(listColumn(*f.ui().List1, 3), ids("12 12 11 10 9 8 7 6 5 4")); // the ten newest, repeats kept
+        // Opening from the recent list is recorded too; back shows the same rows.
+        open(f, 9);
+        f.form().Inapoi_Click();
+        QCOMPARE(listColumn(*f.ui().List1, 3), ids("12 12 11 10 9 8 7 6 5 4"));
+        f.form().LegiCons_Click();
+        QCOMPARE(listColumn(*f.ui().List1, 3), ids("4 12 12 11 10 9 8 7 6 5"));
     }
 
     void addListAndRemoveOneByOne()
@@ -206,6 +212,14 @@ private slots:
         v.sterge->trigger(); // still removable
         QCOMPARE(idsIn(g.program, "legi_favorite"), ids("1 3"));
         QCOMPARE(v.List1->Count(), 2);
+        // A damaged entry (no act id at all): one message, the rows before it listed and still removable.
+        g.program.exec(u"insert into legi_favorite (id_acte) values ('x'), (1)"_s);
+        g.form().LegiFav_Click();
+        QCOMPARE(g.dialogs.messages.size(), 2);
+        QCOMPARE(listColumn(*v.List1, 3), ids("1 3"));
+        v.List1->selectRow(0);
+        v.sterge->trigger();
+        QCOMPARE(idsIn(g.program, "legi_favorite"), ids("3 x 1"));
     }
 
     void templates()

@@ -1,5 +1,5 @@
-// Printing the viewer's text: page loop, the box left as it was, and the PDF
-// offer when the printer fails or there is none.
+// Printing the viewer's text: page loop, margins from the paper's edge, the
+// box left as it was, and the PDF offer when the printer fails or there is none.
 #include "catalogue/PrintCommand.h"
 #include "catalogue/Printing.h"
 #include "support/TestSupport.h"
@@ -9,6 +9,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QtTest>
 
@@ -43,6 +45,17 @@ QStringList pageLines(const QString& path, int page)
     for (const QString& l : runTool(u"pdftotext"_s, {u"-layout"_s, u"-f"_s, p, u"-l"_s, p, path, u"-"_s}).split(u'\n'))
         if (!l.trimmed().isEmpty() && l.trimmed() != u"\f"_s)
             out << l.trimmed();
+    return out;
+}
+
+// One coordinate ("xMin", "yMin", "xMax") of every word in the file, in points.
+QList<double> wordCoords(const QString& pdf, const QString& attr)
+{
+    QList<double> out;
+    auto it =
+        QRegularExpression(attr + u"=\"([\\d.]+)\""_s).globalMatch(runTool(u"pdftotext"_s, {u"-bbox"_s, pdf, u"-"_s}));
+    while (it.hasNext())
+        out << it.next().captured(1).toDouble();
     return out;
 }
 
@@ -90,6 +103,40 @@ private slots:
         QCOMPARE(Module1::countPages(*box.document(), kInch, *printer), 1);
         box.setPlainText(numberedLines(perPage + 1));
         QCOMPARE(Module1::countPages(*box.document(), kInch, *printer), 2);
+    }
+
+    void marginsCountFromThePaperEdge()
+    {
+        if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
+            QSKIP("pdftotext is not installed");
+        QTextEdit box;
+        box.setPlainText(u"Inceput "_s + u"cuvant "_s.repeated(400));
+        // Whatever the printer's unprintable border, the text starts one inch (72 pt) in and
+        // ends within an inch of the right edge (A4 is 595 pt wide).
+        for (const double border : {0.0, 6.35, 15.0}) {
+            const QString file = pdf(u"margin%1.pdf"_s.arg(border));
+            Module1::PrintRichText(&box, 1440, 1440, 1440, 1440, pdfPrinter(file, border).get());
+            const QList<double> rights = wordCoords(file, u"xMax"_s);
+            const double left = wordCoords(file, u"xMin"_s).value(0), top = wordCoords(file, u"yMin"_s).value(0),
+                         right = rights.isEmpty() ? 0 : *std::max_element(rights.begin(), rights.end());
+            QVERIFY2(qAbs(left - 72.0) < 1.5 && qAbs(top - 72.0) < 3.0 && right <= 595.28 - 72.0 + 1.0 && right > 480,
+                     qPrintable(u"%1 %2 %3"_s.arg(left).arg(top).arg(right)));
+        }
+        // Two inches on the left move the text one inch further.
+        Module1::PrintRichText(&box, 2880, 1440, 1440, 1440, pdfPrinter(pdf(u"left2.pdf"_s), 10).get());
+        QVERIFY(qAbs(wordCoords(pdf(u"left2.pdf"_s), u"xMin"_s).value(0) - 144.0) < 1.5);
+        // Paragraph indents of 96 screen pixels keep their inch on paper.
+        QTextEdit indented;
+        indented.setPlainText(u"Indent\nStanga"_s);
+        QTextBlockFormat first, left;
+        first.setTextIndent(96);
+        left.setLeftMargin(96);
+        QTextCursor(indented.document()->firstBlock()).setBlockFormat(first);
+        QTextCursor(indented.document()->lastBlock()).setBlockFormat(left);
+        Module1::PrintRichText(&indented, 1440, 1440, 1440, 1440, pdfPrinter(pdf(u"indent.pdf"_s), 5).get());
+        const QList<double> xs = wordCoords(pdf(u"indent.pdf"_s), u"xMin"_s);
+        QVERIFY2(xs.size() == 2 && qAbs(xs[0] - 144.0) < 1.5 && qAbs(xs[1] - 144.0) < 1.5,
+                 qPrintable(QString::number(xs.value(0)) + u' ' + QString::number(xs.value(1))));
     }
 
     void failingJobAndPdfOffer()

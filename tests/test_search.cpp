@@ -1,7 +1,9 @@
-// "CAUTA!": the input checks and their one message, the rows listed from the
-// real store, the date boxes, and the day list that follows the month.
+// "CAUTA!": the input checks and their one message, the statement texts, the
+// rows listed from the real store, the date boxes, and the day list that
+// follows the month.
 #include "support/TestSupport.h"
 
+#include "catalogue/Cautare.h"
 #include "catalogue/OpData.h"
 #include "store/modDB.h"
 
@@ -56,6 +58,49 @@ private slots:
                                       "10-13-2005 10-12-05 10-12-2005-1 --"_s))
             QVERIFY2(!CheckDate(s), qPrintable(s));
         QCOMPARE(storedDateForm(u"1-2-2005"_s) + storedDateForm(u"30/12/2005"_s), u"01-02-200530-12-2005"_s);
+        // Characters of the set go one after the other, case-sensitively; the result is stored back.
+        QString a = u"30/12/2005"_s, b = u"a/b.c"_s, c = u"aA"_s, d = u"a"_s;
+        QCOMPARE(Cautare::ReplaceChars(a, u"/"_s, u"-"_s), u"30-12-2005"_s);
+        QCOMPARE(a, u"30-12-2005"_s);
+        QCOMPARE(Cautare::ReplaceChars(b, QString(), u"-"_s), u"a/b.c"_s);
+        QCOMPARE(Cautare::ReplaceChars(b, u"/."_s, QString()), u"abc"_s);
+        QCOMPARE(Cautare::ReplaceChars(c, u"a"_s, u"x"_s) + Cautare::ReplaceChars(d, u"ab"_s, u"bc"_s), u"xAbcc"_s);
+    }
+
+    // The statement texts sent to the store, criteria in their fixed order.
+    void statementTexts_data()
+    {
+        QTest::addColumn<QStringList>("in"); // type, act no., date, gazette, year, issuer, keyword
+        QTest::addColumn<QString>("sql");
+        const QString anyType = u"- Orice Tip Act -"_s, anyIssuer = u"- Orice Emitent -"_s, noDate = u"zz-ll-aaaa"_s;
+        auto row = [&](const char* name, const QStringList& in, const char* where) {
+            QTest::newRow(name) << in << u"select * from Acte "_s + QLatin1String(where);
+        };
+        row("defaults", {anyType, {}, noDate, {}, {}, anyIssuer, {}}, "");
+        row("empty date", {anyType, {}, {}, {}, {}, anyIssuer, {}}, "");
+        row("keyword", {anyType, {}, noDate, {}, {}, anyIssuer, u"munca"_s}, "where Titlu like '*munca*' ");
+        row("some", {u"lege"_s, {}, noDate, {}, u"2005"_s, u"parlamentul"_s, {}},
+            "where Tipact = 'lege' and An like '2005' and Emitent = 'parlamentul' ");
+        row("all", {u"lege"_s, u"35"_s, u"30-12-2005"_s, u"120"_s, u"2005"_s, u"parlamentul"_s, u"munca"_s},
+            "where Tipact = 'lege' and nract =  '35' and DataAparitie = '30-12-2005' and Monitoruloficial = '120' "
+            "and An like '2005' and Emitent = 'parlamentul' and Titlu like '*munca*' ");
+        // Empty type and issuer are criteria; only the exact "any" entries are skipped.
+        row("empty type, issuer", {{}, {}, noDate, {}, {}, {}, {}}, "where Tipact = '' and Emitent = '' ");
+        row("any, other case", {u"- orice tip act -"_s, {}, noDate, {}, {}, anyIssuer, {}},
+            "where Tipact = '- orice tip act -' ");
+        row("act number", {anyType, u"7"_s, noDate, {}, {}, anyIssuer, {}}, "where nract =  '7' ");
+        row("blanks kept", {anyType, {}, noDate, {}, {}, anyIssuer, u" munca "_s}, "where Titlu like '* munca *' ");
+        row("quotes", {u"o'lege"_s, {}, noDate, {}, {}, u"a\"b"_s, u"d'urgenta"_s},
+            "where Tipact = 'o''lege' and Emitent = 'a\"b' and Titlu like '*d''urgenta*' ");
+        row("injection", {anyType, {}, noDate, {}, {}, anyIssuer, u"x' or '1'='1"_s},
+            "where Titlu like '*x'' or ''1''=''1*' ");
+    }
+
+    void statementTexts()
+    {
+        QFETCH(QStringList, in);
+        QFETCH(QString, sql);
+        QCOMPARE(Cautare::BuildSearchSql(in[0], in[1], in[2], in[3], in[4], in[5], in[6]), sql);
     }
 
     void criteriaNarrowTheList()
@@ -114,6 +159,14 @@ private slots:
         QCOMPARE(u.List1->Count(), 0);              // emptied before the checks
         QCOMPARE((QStringList{u.zi->Text(), u.luna->Text(), u.anull->Text(), u.nract->text()}),
                  words(u"31 02 2005 12a"_s));
+        // A day without month and year fails the date alone.
+        u.nract->clear();
+        u.nr->clear();
+        u.an->clear();
+        setDate(u, u"15"_s, u"ll"_s, u"aaaa"_s);
+        f.form().Label1_Click();
+        QCOMPARE(f.dialogs.messages.last(), u"Eroare:"_s + CR + kBadDate);
+        QCOMPARE(u.data->text() + u.zi->Text(), u"15-ll-aaaa15"_s);
     }
 
     void datesInStoredFormQuotesSafe()

@@ -120,6 +120,26 @@ private slots:
         }
     }
 
+    void gzipRoundTripAndDamage()
+    {
+        QTemporaryDir dir;
+        const QByteArray text = (actLine(5) + kNewsHead + u"1, 'ș', 5);\n"_s).toUtf8().repeated(20);
+        for (const QString& name : {u"p.sql"_s, u"p.sql.gz"_s}) {
+            QVERIFY(writeFile(dir.filePath(name), text));
+            QCOMPARE(readFile(dir.filePath(name)), text);
+        }
+        QFile gz(dir.filePath(u"p.sql.gz"_s));
+        QVERIFY(gz.open(QIODevice::ReadOnly));
+        const QByteArray packed = gz.readAll();
+        QVERIFY(packed.startsWith("\x1f\x8b") && packed.size() < text.size() / 4); // really compressed
+        // Cut short, or not there at all: refused, not read as a shorter pack.
+        QFile cut(dir.filePath(u"cut.sql.gz"_s));
+        QVERIFY(cut.open(QIODevice::WriteOnly) && cut.write(packed.left(packed.size() / 2)) > 0);
+        cut.close();
+        QVERIFY_THROWS_EXCEPTION(Refusal, readFile(cut.fileName()));
+        QVERIFY_THROWS_EXCEPTION(Refusal, readFile(dir.filePath(u"absent.sql"_s)));
+    }
+
     // Mutated and random packs, a fixed number with a fixed seed
     // (TARVENOR_FUZZ_CASES sets more): every input ends in a pack or a refusal.
     void fuzz()
