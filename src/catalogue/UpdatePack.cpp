@@ -16,20 +16,6 @@ namespace UpdatePack {
 
 namespace {
 
-QString refusalMessage(int line, const QString& reason)
-{
-    QString text = QStringLiteral("Pachetul de actualizare a fost refuzat.\r");
-    if (line > 0)
-        text += QStringLiteral("Linia %1: ").arg(line);
-    return text + reason + QStringLiteral("\rCatalogul nu a fost modificat.");
-}
-
-} // namespace
-
-Refusal::Refusal(int atLine, const QString& why) : UserError(refusalMessage(atLine, why)), line(atLine), reason(why) {}
-
-namespace {
-
 const QStringList kActColumns = {QStringLiteral("ID"),
                                  QStringLiteral("Titlu"),
                                  QStringLiteral("An"),
@@ -75,6 +61,14 @@ using GzFile = std::unique_ptr<gzFile_s, GzClose>;
 GzFile openGz(const QString& path, const char* mode)
 {
     return GzFile(gzopen(QFile::encodeName(path).constData(), mode));
+}
+
+QString refusalMessage(int line, const QString& reason)
+{
+    QString text = QStringLiteral("Pachetul de actualizare a fost refuzat.\r");
+    if (line > 0)
+        text += QStringLiteral("Linia %1: ").arg(line);
+    return text + reason + QStringLiteral("\rCatalogul nu a fost modificat.");
 }
 
 [[noreturn]] void refuse(int line, const QString& reason)
@@ -373,6 +367,8 @@ int utf8SequenceLength(const unsigned char* s, qsizetype i, qsizetype n)
 
 } // namespace
 
+Refusal::Refusal(int atLine, const QString& why) : UserError(refusalMessage(atLine, why)), line(atLine), reason(why) {}
+
 QByteArray readFile(const QString& path)
 {
     QFile plain(path);
@@ -403,7 +399,7 @@ QByteArray readFile(const QString& path)
     }
     int error = Z_OK;
     gzerror(file.get(), &error);
-    if (false)
+    if (error != Z_OK && error != Z_STREAM_END)
         refuse(0, QStringLiteral("fisierul comprimat este deteriorat"));
     return bytes;
 }
