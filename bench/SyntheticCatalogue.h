@@ -5,6 +5,8 @@
 // library distributions). Titles of realistic length, about 30 % with
 // diacritics, bodies from a few hundred bytes to a few megabytes.
 
+#include "catalogue/SearchChoices.h"
+
 #include <sqlite3.h>
 
 #include <cstdint>
@@ -47,28 +49,9 @@ private:
     std::mt19937 m_gen;
 };
 
-inline const char* const kTypes[] = {"lege",    "decret",     "ordonanta de urgenta", "hotarare", "ordin",
-                                     "decizie", "regulament", "norma metodologica",   "acord",    "rectificare"};
 inline const char* const kTypeWords[] = {"Legea",   "Decretul",    "Ordonanța de urgență", "Hotărârea",
                                          "Ordinul", "Decizia",     "Regulamentul",         "Normele metodologice",
                                          "Acordul", "Rectificarea"};
-inline const char* const kIssuers[] = {"guvernul romaniei",
-                                       "parlamentul",
-                                       "domnitorul",
-                                       "presedintele",
-                                       "casa nationala de asigurari de sanatate",
-                                       "prim-ministrul",
-                                       "agentia nationala de administrare fiscala",
-                                       "curtea constitutionala",
-                                       "ministerul mediului si gospodaririi apelor",
-                                       "ministerul transporturilor, constructiilor si turismului",
-                                       "ministerul finantelor publice",
-                                       "ministerul agriculturii, padurilor si dezvoltarii rurale",
-                                       "autoritatea nationala de reglementare in domeniul energiei",
-                                       "ministerul economiei si comertului",
-                                       "autoritatea pentru valorificarea activelor statului",
-                                       "ministerul culturii si cultelor",
-                                       "monitorul oficial"};
 // Subjects without and with diacritics; with the type words about 30 % of titles hold some.
 inline const char* const kPlainSubjects[] = {
     "privind aprobarea bugetului de stat pe anul",
@@ -184,9 +167,14 @@ inline Figures makeCatalogue(const std::string& dbPath, const std::string& schem
             char date[16];
             std::snprintf(date, sizeof date, "%02u-%02u-%04d", 1 + rng.below(28), 1 + rng.below(12), year);
             const std::string text = body(rng, title, std::size_t(double(bodySize(rng)) * options.bodyScale));
-            const std::string values[] = {
-                title, std::to_string(year),  date, std::to_string(1 + rng.below(1200)), rng.pick(kIssuers), kTypes[t],
-                text,  std::to_string(number)};
+            const std::string values[] = {title,
+                                          std::to_string(year),
+                                          date,
+                                          std::to_string(1 + rng.below(1200)),
+                                          SearchChoices::kIssuers[1 + rng.below(SearchChoices::kIssuerCount)],
+                                          SearchChoices::kActTypes[1 + t],
+                                          text,
+                                          std::to_string(number)};
             sqlite3_bind_int(act, 1, id);
             for (int i = 0; i < 8; ++i)
                 sqlite3_bind_text(act, i + 2, values[i].data(), int(values[i].size()), SQLITE_TRANSIENT);

@@ -1,5 +1,6 @@
 #include "catalogue/Cautare.h"
 
+#include "catalogue/SearchChoices.h"
 #include "store/SqlLiteral.h"
 
 namespace Cautare {
@@ -20,7 +21,7 @@ QString BuildSearchSql(const QString& actType, const QString& actNumber, const Q
         where += SqlLiteral::text(value);
         where += QLatin1String(suffix);
     };
-    if (actType != QLatin1String("- Orice Tip Act -"))
+    if (actType != QLatin1String(SearchChoices::kActTypes[0]))
         clause("Tipact = '", actType, "' and ");
     if (!actNumber.isEmpty())
         clause("nract =  '", actNumber, "' and ");
@@ -30,7 +31,7 @@ QString BuildSearchSql(const QString& actType, const QString& actNumber, const Q
         clause("Monitoruloficial = '", gazetteNumber, "' and ");
     if (!year.isEmpty())
         clause("An like '", year, "' and ");
-    if (issuer != QLatin1String("- Orice Emitent -"))
+    if (issuer != QLatin1String(SearchChoices::kIssuers[0]))
         clause("Emitent = '", issuer, "' and ");
     if (!keyword.isEmpty())
         clause("Titlu like '*", keyword, "*' and ");

@@ -1,5 +1,6 @@
 #include "ui/Layout.h"
 
+#include "catalogue/SearchChoices.h"
 #include "controls/Fonts.h"
 #include "controls/Twips.h"
 
@@ -107,30 +108,9 @@ void buildSearchPanel(Controls& ui)
         c->setStyleSheet(
             QStringLiteral("QComboBox { padding: 0px 0px 0px 2px; } QComboBox::drop-down { width: 12px; }"));
 
-    const char* types[] = {"- Orice Tip Act -",  "lege",  "decret",     "ordonanta de urgenta",
-                           "hotarare",           "ordin", "decizie",    "regulament",
-                           "norma metodologica", "acord", "rectificare"};
-    for (const char* t : types)
+    for (const char* t : SearchChoices::kActTypes)
         ui.tipact->AddItem(QString::fromUtf8(t));
-    const char* issuers[] = {"- Orice Emitent -",
-                             "guvernul romaniei",
-                             "parlamentul",
-                             "domnitorul",
-                             "presedintele",
-                             "casa nationala de asigurari de sanatate",
-                             "prim-ministrul",
-                             "agentia nationala de administrare fiscala",
-                             "curtea constitutionala",
-                             "ministerul mediului si gospodaririi apelor",
-                             "ministerul transporturilor, constructiilor si turismului",
-                             "ministerul finantelor publice",
-                             "ministerul agriculturii, padurilor si dezvoltarii rurale",
-                             "autoritatea nationala de reglementare in domeniul energiei",
-                             "ministerul economiei si comertului",
-                             "autoritatea pentru valorificarea activelor statului",
-                             "ministerul culturii si cultelor",
-                             "monitorul oficial"};
-    for (const char* e : issuers)
+    for (const char* e : SearchChoices::kIssuers)
         ui.emitent->AddItem(QString::fromUtf8(e));
     for (int m = 1; m <= 12; ++m)
         ui.luna->AddItem(QStringLiteral("%1").arg(m, 2, 10, QLatin1Char('0')));
