@@ -80,7 +80,8 @@ private slots:
         QCOMPARE(days(f), utf8List({"12/31/2026", "1/1/2027", "1/2/2027"}));
         press(f, ">");
         QCOMPARE(days(f), utf8List({"1/1/2027", "1/2/2027", "1/3/2027"}));
-        QCOMPARE(f.ui().View2->Count() * 10 + f.ui().View3->Count(), 10);
+        QCOMPARE(f.ui().View2->Count(), 1);
+        QCOMPARE(f.ui().View3->Count(), 0);
         press(f, "><");
         f.form().Agenda_Click();
         QCOMPARE(days(f).first(), u"12/31/2026"_s);

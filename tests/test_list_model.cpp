@@ -24,10 +24,13 @@ private slots:
         view.SetSubItem(5, 1, u"nu"_s); // past the rows or columns: ignored
         view.SetSubItem(0, 9, u"nu"_s);
         QCOMPARE(inserts.count(), 3);
-        QCOMPARE(view.SubItem(1, 1) + view.SubItem(1, 2) + view.SubItem(5, 1) + view.SubItem(0, 9), u"rand 17");
+        QCOMPARE(view.SubItem(1, 1), u"rand 1"_s);
+        QCOMPARE(view.SubItem(1, 2), u"7"_s);
+        QVERIFY(view.SubItem(5, 1).isEmpty() && view.SubItem(0, 9).isEmpty());
         view.selectRow(2);
         view.Clear();
-        QCOMPARE(view.Count() * 10 + resets.count(), 1);
+        QCOMPARE(view.Count(), 0);
+        QCOMPARE(resets.count(), 1);
         QCOMPARE(view.SelectedItem(), -1);
 
         resets.clear();
@@ -50,7 +53,8 @@ private slots:
         {
             ListFill empty(view);
         }
-        QCOMPARE(view.Count() * 10 + resets.count(), 200002);
+        QCOMPARE(view.Count(), 20000); // an empty batch changes nothing
+        QCOMPARE(resets.count(), 2);
     }
 };
 
