@@ -52,6 +52,7 @@ private:
 inline const char* const kTypeWords[] = {"Legea",   "Decretul",    "Ordonanța de urgență", "Hotărârea",
                                          "Ordinul", "Decizia",     "Regulamentul",         "Normele metodologice",
                                          "Acordul", "Rectificarea"};
+static_assert(std::size(kTypeWords) == SearchChoices::kTypeCount, "one title word per act type");
 // Subjects without and with diacritics; with the type words about 30 % of titles hold some.
 inline const char* const kPlainSubjects[] = {
     "privind aprobarea bugetului de stat pe anul",
@@ -148,7 +149,7 @@ inline Figures makeCatalogue(const std::string& dbPath, const std::string& schem
                            -1, &act, nullptr);
         Rng rng(options.seed);
         for (int id = 1; id <= options.acts; ++id) {
-            const std::uint32_t t = rng.below(10);
+            const std::uint32_t t = rng.below(SearchChoices::kTypeCount);
             const int year = 1990 + int(rng.below(21));
             const int number = 1 + int(rng.below(1500));
             const bool accents = rng.chance(90);
