@@ -292,12 +292,7 @@ private slots:
                  QStringLiteral("committed"));
     }
 
-    void hostileValuesRoundTrip_data()
-    {
-        QTest::addColumn<QString>("value");
-        for (const HostileText& h : hostileCorpus())
-            QTest::newRow(h.name) << h.value;
-    }
+    void hostileValuesRoundTrip_data() { addHostileRows(); }
 
     // Each value lands in a catalogue row through the statement texts the
     // window builds, comes back as stored, is found by `=` and by `like` once

@@ -168,12 +168,7 @@ private slots:
         QCOMPARE(program.scalar(QStringLiteral("pragma integrity_check")), QStringLiteral("ok"));
     }
 
-    void typedValuesReachTheStoreIntact_data()
-    {
-        QTest::addColumn<QString>("value");
-        for (const HostileText& h : hostileCorpus())
-            QTest::newRow(h.name) << h.value;
-    }
+    void typedValuesReachTheStoreIntact_data() { addHostileRows(); }
 
     void typedValuesReachTheStoreIntact()
     {

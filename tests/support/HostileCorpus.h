@@ -4,6 +4,7 @@
 // pattern matching or text encoding; shared by the store's and the window's tests.
 
 #include <QString>
+#include <QTest>
 #include <vector>
 
 struct HostileText {
@@ -61,4 +62,12 @@ inline std::vector<HostileText> hostileCorpus()
         {"long line", QString(4000, QLatin1Char('x'))},
         {"one megabyte", megabyte},
     };
+}
+
+// One data row per hostile text, in the column "value".
+inline void addHostileRows()
+{
+    QTest::addColumn<QString>("value");
+    for (const HostileText& h : hostileCorpus())
+        QTest::newRow(h.name) << h.value;
 }
