@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPrinter>
+#include <QTextEdit>
 #include <QtTest>
 
 using namespace testsupport;
@@ -149,9 +150,10 @@ private slots:
         QCOMPARE(box.button(QMessageBox::Yes)->text(), u"&Da"_s);
         QCOMPARE(box.button(QMessageBox::Cancel)->text(), u"Renunta"_s);
         QLineEdit edit;
-        std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
+        QTextEdit text;
+        std::unique_ptr<QMenu> menu(edit.createStandardContextMenu()), textMenu(text.createStandardContextMenu());
         QStringList texts;
-        for (QAction* a : menu->actions())
+        for (QAction* a : menu->actions() + textMenu->actions())
             texts << a->text().section(u'\t', 0, 0);
         QVERIFY2(texts.contains(u"&Anuleaza"_s) && texts.contains(u"&Lipeste"_s) && texts.contains(u"Selecteaza tot"_s),
                  qPrintable(texts.join(u',')));
