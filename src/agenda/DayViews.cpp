@@ -1,5 +1,7 @@
 #include "agenda/DayViews.h"
 
+#include "agenda/EventOrder.h"
+
 #include "shell/AppContext.h"
 #include "shell/ListColumns.h"
 #include "store/SqlLiteral.h"
@@ -80,5 +82,6 @@ void DayViews::RefreshDayViews()
             view.SetSubItem(row, DayColumn::Id, rs.Text(QStringLiteral("id")));
             rs.MoveNext();
         }
+        EventOrder::sortByHour(view); // a day reads by the hour
     }
 }

@@ -1,6 +1,7 @@
 #include "agenda/EventEditor.h"
 
 #include "agenda/DayViews.h"
+#include "agenda/EventDate.h"
 #include "shell/AppContext.h"
 #include "shell/ListColumns.h"
 #include "shell/Navigation.h"
@@ -68,6 +69,7 @@ void EventEditor::openForDay(int day)
     // Always in adding mode: a "Modifica" left over from an edit would rewrite
     // that other event with this day's date.
     Navigation(m_ctx).showEventPanelForAdding();
+    u.Datafr->setReadOnly(true); // a new event belongs to the day it was added under
     u.Datafr->setText(d.box->text());
     // The combo shows the type that "Adauga" will store: the one in idev.
     const QString typeName = fillTypeList(m_ctx, u.idev->text());
@@ -125,6 +127,7 @@ void EventEditor::openEvent(int view)
     Navigation(m_ctx).showEventPanelForEditing();
     u.idag->setText(d.view->SubItem(row, DayColumn::Id));
     u.Datafr->setText(d.box->text());
+    u.Datafr->setReadOnly(false); // a postponed hearing is moved by typing its new date
     u.Orra->setText(d.view->SubItem(row, DayColumn::Hour));
     // Set while the combo is empty, so no entry is chosen and the refill
     // below leaves the event's type name in place.
@@ -145,7 +148,14 @@ void EventEditor::modif_Click()
         return;
     }
     const QString typeId = ids.first();
-    const QString statement = QStringLiteral("update agenda set data = '") + SqlLiteral::text(u.Datafr->text()) +
+    // The date may have been typed: only a real date, stored in the days' own
+    // form, so the event shows again on the day it was moved to.
+    const QString date = EventDate::normalised(m_ctx.dates, u.Datafr->text());
+    if (date.isNull()) {
+        m_ctx.message(EventDate::badDateMessage(m_ctx.dates));
+        return;
+    }
+    const QString statement = QStringLiteral("update agenda set data = '") + SqlLiteral::text(date) +
                               QStringLiteral("' , ora='") + SqlLiteral::text(u.Orra->text()) +
                               QStringLiteral("' , coment= '") + SqlLiteral::text(u.Com->Text()) +
                               QStringLiteral("' ,tipeveniment = ") + SqlLiteral::id(typeId) +

@@ -26,9 +26,16 @@ void Favourites::Fav_Click()
     }
     if (actId.isEmpty())
         return;
+    // One row per act: a second press says so instead of listing the act twice.
+    m_ctx.db.RunSql(QStringLiteral("Select id from legi_favorite where id_acte = ") + SqlLiteral::id(actId), true);
+    if (!m_ctx.db.CurrentRs().Eof()) {
+        m_ctx.message(alreadyFavouriteMessage());
+        return;
+    }
     m_ctx.db.RunSql(QStringLiteral("insert into legi_favorite (id_acte) values (") + SqlLiteral::id(actId) +
                         QStringLiteral(")"),
                     false);
+    m_ctx.message(addedMessage());
 }
 
 void Favourites::LoadFavourites()

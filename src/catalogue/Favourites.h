@@ -16,6 +16,8 @@ public:
 
     // Title shown for a favourite whose act has left the catalogue.
     static QString missingActTitle() { return QStringLiteral("(act indisponibil)"); }
+    static QString addedMessage() { return QStringLiteral("Actul a fost adaugat la favorite."); }
+    static QString alreadyFavouriteMessage() { return QStringLiteral("Actul este deja in lista de favorite."); }
 
 private:
     AppContext& m_ctx;

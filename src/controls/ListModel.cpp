@@ -19,6 +19,10 @@ QVariant ListModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= m_rows || index.column() >= m_columns)
         return {};
+    if (role == Qt::ToolTipRole && m_toolTipColumn >= 0) {
+        const QString& tip = cell(index.row(), m_toolTipColumn);
+        return tip.isEmpty() ? QVariant() : QVariant(tip);
+    }
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole || role == Qt::EditRole) {
         const QString& s = cell(index.row(), index.column());
         if (role == Qt::ToolTipRole && s.size() < 40)

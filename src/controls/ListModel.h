@@ -27,10 +27,15 @@ public:
     void beginBatch();
     void endBatch();
 
+    // Every cell of a row shows this column's text as its tool tip (a hidden
+    // column can be read by pointing at the row); -1 for the usual tips.
+    void setToolTipColumn(int column) { m_toolTipColumn = column; }
+
 private:
     QStringList m_headers;
     int m_columns;
     std::vector<QString> m_cells;
     int m_rows = 0;
     int m_batch = 0;
+    int m_toolTipColumn = -1;
 };

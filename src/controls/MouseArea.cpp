@@ -1,7 +1,9 @@
 #include "controls/MouseArea.h"
 
+#include "controls/FocusFrame.h"
 #include "controls/Twips.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 int mouseButtonCode(Qt::MouseButtons b)
@@ -48,4 +50,22 @@ void MouseArea::mouseReleaseEvent(QMouseEvent* e)
         emit Click();
     m_pressed = false;
     e->accept();
+}
+
+void MouseArea::keyPressEvent(QKeyEvent* e)
+{
+    if (FocusFrame::isActivationKey(*e)) {
+        e->accept();
+        if (!e->isAutoRepeat())
+            click();
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}
+
+void MouseArea::paintEvent(QPaintEvent*)
+{
+    // Transparent: the drawn button shows through; only the focus frame is ours.
+    if (hasFocus())
+        FocusFrame::paint(*this);
 }

@@ -108,4 +108,9 @@ struct Controls {
 
     // Hidden boxes outside the panels
     QLineEdit* idag = nullptr;
+
+    // Daily use: the event pop-up of the day views, the act count under List1
+    QMenu* evmeniu = nullptr;
+    QAction* stergeev = nullptr;
+    QLabel* nrgasite = nullptr;
 };

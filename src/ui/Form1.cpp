@@ -17,6 +17,11 @@
 #include "ui/WindowArt.h"
 #include "ui/WindowChrome.h"
 
+// Daily use
+#include "agenda/EventDeletion.h"
+#include "catalogue/ActCount.h"
+#include "ui/Keyboard.h"
+
 #include <QAction>
 #include <QGuiApplication>
 #include <QMenu>
@@ -137,6 +142,9 @@ void Form1::connectControls()
     connect(u.deftip, &ClickLabel::Click, this, &Form1::deftip_Click);
     connect(u.Label28, &ClickLabel::Click, this, &Form1::Label28_Click);
     connect(u.Label34, &ClickLabel::Click, this, &Form1::Label34_Click);
+
+    // Daily use: keyboard, event deletion, act count
+    setupDailyUse();
 }
 
 void Form1::paintEvent(QPaintEvent*)

@@ -23,6 +23,9 @@ class DayViews;
 class EventEditor;
 class EventTypes;
 class Templates;
+class Keyboard;
+class EventDeletion;
+class ActCount;
 
 // The program's one window. It owns the store, the controls and the
 // subsystems; each handler slot forwards to the subsystem that does the work.
@@ -95,6 +98,9 @@ public slots:
     // Contracts
     void List3_DblClick();
 
+    // Daily use: deleting an agenda event (pop-up evmeniu, Delete key)
+    void stergeev_Click();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -121,4 +127,10 @@ private:
     std::unique_ptr<EventEditor> m_events;
     std::unique_ptr<EventTypes> m_types;
     std::unique_ptr<Templates> m_templates;
+
+    // Daily use: keyboard, event deletion, act count (ui/DailyUse.cpp)
+    void setupDailyUse();
+    std::unique_ptr<EventDeletion> m_eventDeletion;
+    std::unique_ptr<ActCount> m_actCount;
+    std::unique_ptr<Keyboard> m_keyboard;
 };
