@@ -10,6 +10,9 @@ add_custom_command(OUTPUT ${TARVENOR_PKG_DIR}/db/database.sqlite
   COMMAND ${CMAKE_COMMAND} -E rm -f ${TARVENOR_PKG_DIR}/db/database.sqlite
   COMMAND ${CMAKE_COMMAND} -DSCHEMA=${TARVENOR_SCHEMA} -DDEMO=${TARVENOR_DEMO}
           -DOUT=${TARVENOR_PKG_DIR}/db/database.sqlite -P ${CMAKE_CURRENT_SOURCE_DIR}/cmake/MakeDatabase.cmake
+  # Rollback mode: users read it with the usual locks from a folder they
+  # cannot write, and see the administrator's updates while they run.
+  COMMAND sqlite3 ${TARVENOR_PKG_DIR}/db/database.sqlite "PRAGMA journal_mode=DELETE"
   DEPENDS ${TARVENOR_SCHEMA} ${TARVENOR_DEMO}
   COMMENT "Preparing the package's catalogue")
 add_custom_command(OUTPUT ${TARVENOR_PKG_DIR}/icons/256x256/apps/tarvenor.png
