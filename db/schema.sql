@@ -26,6 +26,7 @@ CREATE TABLE noutati (
   link  integer NOT NULL DEFAULT 0
 );
 
+-- >>> each user's own tables (the installed form keeps them in each user's home)
 CREATE TABLE legi_favorite (
   id      integer PRIMARY KEY AUTOINCREMENT,
   id_acte integer NOT NULL
@@ -50,3 +51,4 @@ CREATE TABLE agenda (
   tipeveniment integer NOT NULL
 );
 CREATE INDEX agenda_data ON agenda (data);
+-- <<< end of each user's own tables

@@ -6,6 +6,8 @@ cd "$(dirname "$0")/.."
 
 PACKAGES="cmake g++ make qt6-base-dev libgl-dev sqlite3 libsqlite3-dev zlib1g-dev fonts-dejavu-core poppler-utils clang-format"
 PACKAGES="$PACKAGES qt6-l10n-tools"
+# Callers may ask for more (the package build needs dpkg-dev).
+PACKAGES="$PACKAGES ${TARVENOR_EXTRA_PACKAGES:-}"
 missing=""
 for p in $PACKAGES; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
@@ -21,4 +23,4 @@ fi
 
 BUILD_DIR="${TARVENOR_BUILD_DIR:-build}"
 cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Release ${TARVENOR_CMAKE_ARGS:-}
-cmake --build "$BUILD_DIR" -j2
+cmake --build "$BUILD_DIR" -j2 ${TARVENOR_BUILD_TARGETS:+--target $TARVENOR_BUILD_TARGETS}

@@ -78,6 +78,12 @@ struct Running {
     }
 };
 
+QByteArray fileBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(unreadable)");
+}
+
 void expectWorks(modDB& db)
 {
     QCOMPARE(failure(db, kInsert, false), QString());
@@ -94,46 +100,52 @@ private slots:
     {
         if (geteuid() == 0)
             QSKIP("permissions do not bind this user");
-        for (const auto& [folder, warm] : {std::pair{false, true}, {false, false}, {true, true}, {true, false}}) {
-            Running r;
-            const long long favourites = r.favourites();
-            if (folder) {
-                // The engine's companions are gone too, as after the program ended.
-                r.db.reset();
-                QFile::remove(r.dbPath() + QStringLiteral("-wal"));
-                QFile::remove(r.dbPath() + QStringLiteral("-shm"));
-            }
-            if (folder || !warm)
-                r.db = std::make_unique<modDB>(r.dir.path());
-            if (folder && warm)
-                r.db->RunSql(kQuery, true);
-            const QString target = folder ? r.dbDir() : r.dbPath();
-            const auto writable = QFile::permissions(target);
-            QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-            const QStringList before = entries(r.dbDir());
-            if (folder) {
-                // A program already running keeps its open file; a fresh start is told.
-                QString m;
-                for (bool isQuery : {false, true}) {
-                    m = failure(*r.db, isQuery ? kQuery : kInsert, isQuery);
-                    QVERIFY2(m.isEmpty() || m.contains(QStringLiteral("folderul")), qPrintable(m));
+        // Folder 555 with the file writable (as after a copy from a share),
+        // file 444, and both; each on a running program and on a fresh start.
+        enum Target { Folder = 1, File = 2, Both = 3 };
+        // (failure() reads each row's Titlu.)
+        const QStringList reads = {kQuery, QStringLiteral("select id_acte as Titlu from legi_favorite"),
+                                   QStringLiteral("select id_acte as Titlu from ultimele_legi"),
+                                   QStringLiteral("select ora as Titlu from agenda"),
+                                   QStringLiteral("select tipeveniment as Titlu from tip_eveniment")};
+        for (Target target : {Folder, File, Both}) {
+            for (bool warm : {true, false}) {
+                const QByteArray label = QByteArray::number(target) + (warm ? " warm" : " cold");
+                Running r;
+                const long long favourites = r.favourites();
+                if (!warm) {
+                    // The engine's companions are gone too, as after the program ended.
+                    r.db.reset();
+                    QFile::remove(r.dbPath() + QStringLiteral("-wal"));
+                    QFile::remove(r.dbPath() + QStringLiteral("-shm"));
+                    r.db = std::make_unique<modDB>(r.dir.path());
                 }
-                QVERIFY(warm || !m.isEmpty());
-            } else {
-                // Reading still works; a write is refused with a message (and
-                // lands nowhere: the count below would be one more).
-                QCOMPARE(failure(*r.db, kQuery, true), QString());
-                const QString m = failure(*r.db, kInsert, false);
-                QVERIFY2(m.contains(QStringLiteral("doar citita")), qPrintable(m));
+                const QFileDevice::Permissions ro = QFileDevice::ReadOwner | QFileDevice::ExeOwner;
+                if (target & File)
+                    QFile::setPermissions(r.dbPath(), QFileDevice::ReadOwner);
+                if (target & Folder)
+                    QFile::setPermissions(r.dbDir(), ro);
+                // Everything stored is still listed.
+                for (const QString& sql : reads)
+                    QVERIFY2(failure(*r.db, sql, true).isEmpty(), QByteArray(label + ' ' + sql.toUtf8()).constData());
+                const QByteArray bytes = fileBytes(r.dbPath());
+                const QStringList before = entries(r.dbDir());
+                // Each write is refused with the message and lands nowhere.
+                for (const char* write : {"insert into legi_favorite (id_acte) values (8)", "delete * from agenda",
+                                          "update Acte set Titlu = 'x'"}) {
+                    const QString m = failure(*r.db, QString::fromLatin1(write), false);
+                    QVERIFY2(m.contains(QStringLiteral("poate fi doar citita")) &&
+                                 m.contains(QStringLiteral("modificarea nu a fost salvata")),
+                             QByteArray(label + ' ' + m.toUtf8()).constData());
+                }
+                QVERIFY2(fileBytes(r.dbPath()) == bytes, label.constData());
+                QCOMPARE(entries(r.dbDir()), before);
+                // Writable again: the very next write lands.
+                QFile::setPermissions(r.dbDir(), ro | QFileDevice::WriteOwner);
+                QFile::setPermissions(r.dbPath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+                expectWorks(*r.db);
+                QCOMPARE(r.favourites(), favourites + 1);
             }
-            // Nothing new beside it (a journal made now would be read-only and
-            // would refuse writes later).
-            for (const QString& name : entries(r.dbDir()))
-                QVERIFY2(before.contains(name), qPrintable(name));
-            // Writable again: the very next write lands.
-            QFile::setPermissions(target, writable);
-            expectWorks(*r.db);
-            QVERIFY(folder || r.favourites() == favourites + 1);
         }
     }
 

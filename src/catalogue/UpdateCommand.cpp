@@ -3,6 +3,7 @@
 #include "catalogue/CatalogueLists.h"
 #include "catalogue/UpdatePack.h"
 #include "shell/AppContext.h"
+#include "store/DataLocation.h"
 #include "store/SqlLiteral.h"
 #include "store/modDB.h"
 
@@ -10,8 +11,24 @@
 
 #include <set>
 
+namespace {
+
+// The installed catalogue is shared by every user of the machine: only the
+// administrator's command changes it.
+bool leftToAdministrator(AppContext& ctx)
+{
+    if (!DataLocation::isInstalled(ctx.programDir))
+        return false;
+    ctx.message(QStringLiteral("Catalogul este actualizat de administrator (tarvenor-update PACHET)."));
+    return true;
+}
+
+} // namespace
+
 void UpdateCommand::Update_Click()
 {
+    if (leftToAdministrator(m_ctx))
+        return;
     const QString path = m_ctx.dialogs->openFile(m_ctx.window, QStringLiteral("Alegeti pachetul de actualizare"),
                                                  QStringLiteral("Pachete de actualizare (*.sql *.sql.gz)"));
     if (path.isEmpty())
@@ -21,6 +38,8 @@ void UpdateCommand::Update_Click()
 
 void UpdateCommand::ImportUpdatePack(const QString& path)
 {
+    if (leftToAdministrator(m_ctx))
+        return;
     // A refusal reaches the user through the window's error handling.
     const UpdatePack::Pack pack = UpdatePack::parse(UpdatePack::decode(UpdatePack::readFile(path)));
     checkLinks(pack);

@@ -53,37 +53,62 @@ QString folderOf(const QString& path)
     return QFileInfo(path).absolutePath();
 }
 
-bool fileIdentity(const QString& path, unsigned long long& dev, unsigned long long& ino)
+// Device and inode of a regular file; empty when there is none.
+QString fileIdentity(const QString& path)
 {
     struct stat st {};
     if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode))
+        return {};
+    return QString::number(st.st_dev) + QLatin1Char(':') + QString::number(st.st_ino);
+}
+
+QByteArray fileUri(const QString& path)
+{
+    return QByteArrayLiteral("file:") + QUrl::toPercentEncoding(QFileInfo(path).absoluteFilePath(), "/");
+}
+
+// Bytes 18 and 19 of the header are 2 for a database in write-ahead mode.
+bool writeAheadFile(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
         return false;
-    dev = st.st_dev;
-    ino = st.st_ino;
-    return true;
+    const QByteArray header = f.read(20);
+    return header.size() == 20 && header.at(18) == 2 && header.at(19) == 2;
+}
+
+// How a database that this user cannot change is opened for reading.
+QByteArray readOnlyUri(const QString& path)
+{
+    // Reading the file alone is only right when no journal holds later changes.
+    const QFileInfo journal(path + QStringLiteral("-wal"));
+    if (journal.exists() && journal.size() > 0)
+        throw StoreError(QStringLiteral("Baza de date poate fi doar citita, iar jurnalul ei nu poate fi citit."),
+                         SQLITE_READONLY);
+    // A write-ahead database would need a shared-memory file beside it, made
+    // with the file's own read-only permission or not at all; an immutable
+    // open needs none. A rollback-mode file is read with the usual locks,
+    // so an administrator's update while the program runs is seen.
+    return fileUri(path) + (writeAheadFile(path) ? QByteArrayLiteral("?immutable=1") : QByteArrayLiteral("?mode=ro"));
 }
 
 } // namespace
 
-Connection::Connection(const QString& path) : m_path(path)
+Connection::Connection(const QString& path, const QString& cataloguePath) : m_path(path), m_catalogue(cataloguePath)
 {
-    if (!fileIdentity(path, m_device, m_inode))
+    m_identity = identityOf();
+    if (m_identity.isEmpty())
         throw StoreError(describeFailure(SQLITE_CANTOPEN, QString()), SQLITE_CANTOPEN);
+    m_permissions = permissionsNow();
     // Never create: a missing database is a failure the user must see.
     QByteArray target = QFile::encodeName(path);
-    int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
-    if (!writableNow(path)) {
-        // A read-only file is read as it stands. Opened the ordinary way, the
-        // engine would create its shared-memory file beside it with the same
-        // read-only permission, and that file would go on refusing every
-        // write after the user has made the database writable again. Reading
-        // the file alone is only right when no journal holds later changes.
-        const QFileInfo journal(path + QStringLiteral("-wal"));
-        if (journal.exists() && journal.size() > 0)
-            throw StoreError(describeFailure(SQLITE_READONLY, QString()), SQLITE_READONLY);
-        target = QByteArrayLiteral("file:") + QUrl::toPercentEncoding(QFileInfo(path).absoluteFilePath(), "/") +
-                 QByteArrayLiteral("?immutable=1");
+    int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_URI;
+    if (!writableNow(path) || !writableNow(folderOf(path))) {
+        target = readOnlyUri(path);
         flags = SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX;
+    } else if (target.startsWith("file:")) {
+        // A plain path that merely looks like a URI stays a path.
+        target = fileUri(path);
     }
     const int rc = sqlite3_open_v2(target.constData(), &m_db, flags, nullptr);
     if (rc != SQLITE_OK) {
@@ -117,7 +142,8 @@ Connection::Connection(const QString& path) : m_path(path)
         m_db = nullptr;
         throw StoreError(describeFailure(prc, msg), prc);
     }
-    m_writable = sqlite3_db_readonly(m_db, "main") == 0;
+    if (!m_catalogue.isEmpty())
+        attachCatalogue();
     sqlite3_create_function_v2(m_db, SqlDialect::kJetLikeFunction, 2, SQLITE_UTF16 | SQLITE_DETERMINISTIC, nullptr,
                                jetLike, nullptr, nullptr, nullptr);
 }
@@ -140,10 +166,44 @@ void Connection::foldJournal()
     sqlite3_wal_checkpoint_v2(m_db, nullptr, SQLITE_CHECKPOINT_TRUNCATE, nullptr, nullptr);
 }
 
+QString Connection::identityOf() const
+{
+    const QString main = fileIdentity(m_path);
+    if (main.isEmpty() || m_catalogue.isEmpty())
+        return main;
+    const QString catalogue = fileIdentity(m_catalogue);
+    return catalogue.isEmpty() ? QString() : main + QLatin1Char('/') + catalogue;
+}
+
+int Connection::permissionsNow() const
+{
+    return (writableNow(m_path) ? 1 : 0) | (writableNow(folderOf(m_path)) ? 2 : 0);
+}
+
+void Connection::attachCatalogue()
+{
+    // The catalogue is only ever read here; the user's tables, in the main
+    // file, are reached first by the statements' unqualified names.
+    sqlite3_stmt* raw = nullptr;
+    int rc = sqlite3_prepare_v2(m_db, "ATTACH DATABASE ?1 AS catalog", -1, &raw, nullptr);
+    PreparedStatement attach(raw);
+    if (rc == SQLITE_OK) {
+        const QByteArray uri = readOnlyUri(m_catalogue);
+        sqlite3_bind_text(raw, 1, uri.constData(), int(uri.size()), SQLITE_TRANSIENT);
+        rc = sqlite3_step(raw);
+    }
+    if (rc != SQLITE_OK && rc != SQLITE_DONE) {
+        const QString msg = QString::fromUtf8(sqlite3_errmsg(m_db));
+        attach.reset();
+        sqlite3_close_v2(m_db);
+        m_db = nullptr;
+        throw StoreError(describeStoreFailure(rc, QStringLiteral("catalogul: ") + msg), rc);
+    }
+}
+
 bool Connection::stillValid() const
 {
-    unsigned long long dev = 0, ino = 0;
-    return fileIdentity(m_path, dev, ino) && dev == m_device && ino == m_inode && writableNow(m_path) == m_writable;
+    return identityOf() == m_identity && permissionsNow() == m_permissions;
 }
 
 QString Connection::describeFailure(int code, const QString& engineMessage) const
@@ -159,8 +219,8 @@ QString Connection::describeFailure(int code, const QString& engineMessage) cons
             what = QStringLiteral("Baza de date nu poate fi deschisa: fisierul %1 lipseste.").arg(file);
         else if (!writableNow(m_path))
             what = QStringLiteral("Baza de date %1 poate fi doar citita; modificarea nu a fost salvata.").arg(file);
-        else if (!writableNow(folderOf(m_path)))
-            what = QStringLiteral("Baza de date nu poate fi folosita: folderul %1 poate fi doar citit.").arg(folder);
+        else if (!writableNow(folderOf(m_path)) || primary == SQLITE_READONLY)
+            what = QString::fromLatin1(kReadOnlyMessage);
         if (!what.isEmpty())
             return engineMessage.isEmpty() ? what : what + QStringLiteral(" (") + engineMessage + QStringLiteral(")");
     }

@@ -13,8 +13,10 @@ struct sqlite3_stmt;
 // cache of prepared statements (the per-act queries repeat the same shape).
 class Connection {
 public:
-    // Throws StoreError when the file cannot be opened as a database.
-    explicit Connection(const QString& path);
+    // Throws StoreError when the file cannot be opened as a database. With a
+    // catalogue path, `path` holds the user's own tables and the catalogue is
+    // attached for reading only (the installed form).
+    explicit Connection(const QString& path, const QString& cataloguePath = QString());
     ~Connection();
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
@@ -22,8 +24,11 @@ public:
     sqlite3* handle() const { return m_db; }
     const QString& path() const { return m_path; }
 
-    // True while the file on disk is still the one this connection opened,
-    // with the same write permission as then.
+    // What a write to a database that can only be read says.
+    static constexpr const char* kReadOnlyMessage = "Baza de date poate fi doar citita; modificarea nu a fost salvata.";
+
+    // True while the files on disk are still the ones this connection opened,
+    // with the same write permissions (of file and folder) as then.
     bool stillValid() const;
 
     // Copies the journal into the file this connection has open and empties
@@ -46,11 +51,15 @@ private:
     };
     using PreparedStatement = std::unique_ptr<sqlite3_stmt, Finalize>;
 
+    QString identityOf() const;
+    int permissionsNow() const;
+    void attachCatalogue();
+
     QString m_path;
+    QString m_catalogue;
     sqlite3* m_db = nullptr;
-    unsigned long long m_device = 0;
-    unsigned long long m_inode = 0;
-    bool m_writable = false;
+    QString m_identity;
+    int m_permissions = 0;
     std::map<QByteArray, std::vector<PreparedStatement>> m_idle;
     size_t m_idleCount = 0;
 };

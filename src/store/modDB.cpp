@@ -1,15 +1,22 @@
 #include "store/modDB.h"
 
 #include "store/Connection.h"
+#include "store/DataLocation.h"
 #include "store/SqlDialect.h"
 #include "store/StatementLease.h"
+#include "store/UserDatabase.h"
 
 #include <QDir>
 #include <sqlite3.h>
 
 #include <optional>
 
-modDB::modDB(const QString& programDir) : m_path(QDir(programDir).filePath(QStringLiteral("db/database.sqlite"))) {}
+modDB::modDB(const QString& programDir) : m_schema(QDir(programDir).filePath(QStringLiteral("db/schema.sql")))
+{
+    const DataLocation::Files files = DataLocation::locate(programDir);
+    m_path = files.database;
+    m_userPath = files.userDatabase;
+}
 
 modDB::~modDB()
 {
@@ -30,7 +37,13 @@ std::shared_ptr<Connection> modDB::connection()
         m_db->foldJournal();
         m_db.reset();
     }
-    auto fresh = std::make_shared<Connection>(m_path); // throws; m_db is kept then
+    std::shared_ptr<Connection> fresh; // throws; m_db is kept then
+    if (m_userPath.isEmpty()) {
+        fresh = std::make_shared<Connection>(m_path);
+    } else {
+        UserDatabase::ensure(m_userPath, m_schema, m_path);
+        fresh = std::make_shared<Connection>(m_userPath, m_path);
+    }
     m_db = fresh;
     return m_db;
 }

@@ -29,7 +29,10 @@ public:
     bool hasCurrentRs() const { return m_rs != nullptr; }
     sqlite3* CurrentDb() const;
 
+    // The catalogue (the whole database in the portable form), and each
+    // user's own database in the installed form (empty otherwise).
     QString databasePath() const { return m_path; }
+    QString userDatabasePath() const { return m_userPath; }
 
     // Groups statements so that they land all together or not at all.
     class Transaction {
@@ -52,7 +55,9 @@ private:
     std::shared_ptr<Connection> connection();
     void dropConnectionAfter(int code);
 
+    QString m_schema;
     QString m_path;
+    QString m_userPath;
     std::shared_ptr<Connection> m_db;
     std::unique_ptr<Recordset> m_rs;
     long long m_calls = 0;

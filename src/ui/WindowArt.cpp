@@ -438,6 +438,26 @@ QImage drawPicture()
     return img;
 }
 
+QImage drawIcon(int size)
+{
+    QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    // Drawn on a 64-unit square so that every size has the same shapes.
+    p.scale(size / 64.0, size / 64.0);
+    const QRectF badge(2, 2, 60, 60);
+    QLinearGradient g(0, badge.top(), 0, badge.bottom());
+    g.setColorAt(0.0, QColor(150, 222, 92));
+    g.setColorAt(0.5, QColor(96, 188, 44));
+    g.setColorAt(1.0, QColor(52, 142, 28));
+    p.setPen(QPen(QColor(36, 104, 20), 1.5));
+    p.setBrush(g);
+    p.drawRoundedRect(badge, 12, 12);
+    drawScales(p, QPointF(32, 34));
+    return img;
+}
+
 const QImage& picture()
 {
     static const QImage drawn = drawPicture();

@@ -25,4 +25,8 @@ void paintBackground(QPainter& painter, const QRect& area);
 QPointF buttonCentre(int index);
 double buttonRadius();
 
+// The program's icon at `size` x `size` pixels: the desk's scales on the
+// menu band's green, for the desktop menu and the package.
+QImage drawIcon(int size);
+
 } // namespace WindowArt

@@ -1,0 +1,28 @@
+#!/bin/sh
+# CI: builds the Debian package, unpacks it into a temporary root and checks
+# what it installs: the layout, the desktop entry, the AppStream data, lintian.
+set -eu
+cd "$(dirname "$0")/.."
+TARVENOR_EXTRA_PACKAGES="lintian desktop-file-utils appstream" ./scripts/package.sh
+deb=$(ls build/tarvenor_*_amd64.deb)
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+dpkg -x "$deb" "$root"
+
+fail=0
+for f in usr/lib/tarvenor/tarvenor usr/lib/tarvenor/db/database.sqlite usr/lib/tarvenor/db/installed \
+         usr/lib/tarvenor/db/schema.sql usr/share/applications/tarvenor.desktop \
+         usr/share/metainfo/ro.tarvenor.Tarvenor.metainfo.xml usr/share/man/man1/tarvenor.1.gz \
+         usr/share/icons/hicolor/48x48/apps/tarvenor.png usr/share/icons/hicolor/256x256/apps/tarvenor.png \
+         usr/share/doc/tarvenor/copyright; do
+  [ -e "$root/$f" ] || { echo "missing from the package: /$f"; fail=1; }
+done
+[ "$(readlink "$root/usr/bin/tarvenor")" = "../lib/tarvenor/tarvenor" ] || { echo "/usr/bin/tarvenor is not the program's link"; fail=1; }
+ls "$root"/usr/lib/tarvenor/Docs/*.rtf >/dev/null || fail=1
+desktop-file-validate "$root/usr/share/applications/tarvenor.desktop" || fail=1
+appstreamcli validate --no-net "$root/usr/share/metainfo/ro.tarvenor.Tarvenor.metainfo.xml" || fail=1
+dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || { echo "Depends lacks the Qt libraries"; fail=1; }
+# lintian's errors fail the check; its warnings are shown.
+lintian --fail-on error "$deb" || fail=1
+[ "$fail" -eq 0 ] && echo "package checks passed: $deb"
+exit "$fail"
