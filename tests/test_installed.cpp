@@ -113,7 +113,8 @@ private slots:
             const auto others = QFileDevice::ReadGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
             QVERIFY(!(folder.permissions() & others));
         }
-        QVERIFY(in.dialogs.messages.isEmpty());
+        in.dialogs.messages.removeAll(QStringLiteral("Actul a fost adaugat la favorite."));
+        QCOMPARE(in.dialogs.messages, QStringList()); // no write was refused
     }
 
     void updatesBelongToTheAdministrator()
