@@ -1,5 +1,6 @@
 #include "ui/Form1.h"
 
+#include "agenda/AgendaPractice.h"
 #include "agenda/DayViews.h"
 #include "agenda/EventEditor.h"
 #include "agenda/EventTypes.h"
@@ -137,6 +138,9 @@ void Form1::connectControls()
     connect(u.deftip, &ClickLabel::Click, this, &Form1::deftip_Click);
     connect(u.Label28, &ClickLabel::Click, this, &Form1::Label28_Click);
     connect(u.Label34, &ClickLabel::Click, this, &Form1::Label34_Click);
+
+    // Agenda of a practice
+    connectPractice();
 }
 
 void Form1::paintEvent(QPaintEvent*)

@@ -23,6 +23,7 @@ class DayViews;
 class EventEditor;
 class EventTypes;
 class Templates;
+class AgendaPractice;
 
 // The program's one window. It owns the store, the controls and the
 // subsystems; each handler slot forwards to the subsystem that does the work.
@@ -95,6 +96,15 @@ public slots:
     // Contracts
     void List3_DblClick();
 
+    // Agenda of a practice: deadlines, month calendar, calendar export
+    void calctermen_Click();
+    void termenadauga_Click();
+    void termeninapoi_Click();
+    void vezicalendar_Click();
+    void calendarinapoi_Click();
+    void exportics_Click();
+    void ExportAgenda(const QString& path);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -121,4 +131,8 @@ private:
     std::unique_ptr<EventEditor> m_events;
     std::unique_ptr<EventTypes> m_types;
     std::unique_ptr<Templates> m_templates;
+
+    // Agenda of a practice (ui/Form1Practice.cpp)
+    void connectPractice();
+    std::unique_ptr<AgendaPractice> m_practice;
 };
