@@ -193,17 +193,24 @@ private slots:
         seedTypes(f);
         Controls& u = f.ui();
         f.form().Agenda_Click();
-        f.form().calctermen_Click();
+        // Ctrl+T on the agenda opens the panel.
+        f.form().show();
+        QVERIFY(QTest::qWaitForWindowActive(&f.form()));
+        QTest::keyClick(u.Text1, Qt::Key_T, Qt::ControlModifier);
+        QVERIFY(!u.termen->isHidden());
         const int recurs = u.termenpreset->findText(u"recurs"_s, Qt::MatchStartsWith);
         const int reexaminare = u.termenpreset->findText(u"cerere de reexaminare"_s, Qt::MatchStartsWith);
         QVERIFY(recurs > 0 && reexaminare > 0);
         u.termenfel->setCurrentIndex(1);
+        u.termenpreset->setCurrentIndex(reexaminare);
         emit u.termenpreset->activated(reexaminare);
         QCOMPARE(u.termennr->value(), 3);
+        u.termenpreset->setCurrentIndex(recurs);
         emit u.termenpreset->activated(recurs);
         QCOMPARE(u.termennr->value(), 30);
         QCOMPARE(u.termenunit->currentText(), u"zile"_s);
         QCOMPARE(u.termenfel->currentIndex(), 0);
+        QCOMPARE(u.termenpreset->currentIndex(), recurs);
         u.termencoment->setText(u"apel"_s);
         // No type chosen: refused, nothing stored, the panel stays.
         f.form().termenadauga_Click();

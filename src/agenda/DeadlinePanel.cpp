@@ -91,9 +91,11 @@ void DeadlinePanel::presetChosen(int index)
         return;
     const Preset& p = m_presets[size_t(index - 1)];
     Controls& u = m_ctx.ui;
+    m_applyingPreset = true;
     u.termennr->setValue(p.count);
     u.termenunit->setCurrentIndex(int(p.unit));
     u.termenfel->setCurrentIndex(int(p.rule));
+    m_applyingPreset = false;
     recompute();
 }
 
@@ -122,6 +124,17 @@ QString DeadlinePanel::resultText(const Deadline::Result& r) const
 
 void DeadlinePanel::recompute()
 {
+    if (m_applyingPreset)
+        return;
+    // A term changed by hand is no longer the common term the list names.
+    Controls& u = m_ctx.ui;
+    const int index = u.termenpreset->currentIndex();
+    if (index > 0 && index <= int(m_presets.size())) {
+        const Preset& p = m_presets[size_t(index - 1)];
+        if (u.termennr->value() != p.count || u.termenunit->currentIndex() != int(p.unit) ||
+            (p.unit == Deadline::Unit::Days && u.termenfel->currentIndex() != int(p.rule)))
+            u.termenpreset->setCurrentIndex(0);
+    }
     m_ctx.ui.termenrezultat->setText(resultText(current()));
 }
 

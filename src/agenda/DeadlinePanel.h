@@ -44,4 +44,5 @@ private:
     AppContext& m_ctx;
     const NonWorkingDays& m_days;
     std::vector<Preset> m_presets;
+    bool m_applyingPreset = false;
 };

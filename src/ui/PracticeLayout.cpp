@@ -83,7 +83,8 @@ void buildPracticePanels(QWidget* form, Controls& ui)
 
     ui.evazi = new QLabel(form);
     ui.evazi->setObjectName(QStringLiteral("evazi"));
-    ui.evazi->setGeometry(Twips::rect(kMenuLefts[3] - 240, kMenuTop + kMenuSize + 30, kMenuSize + 480, 255));
+    // Under the entry's drawn caption, above the panels.
+    ui.evazi->setGeometry(Twips::rect(kMenuLefts[3] - 240, 1995, kMenuSize + 480, 240));
     ui.evazi->setFont(uiFont(QStringLiteral("Tahoma"), 8.25, true));
     ui.evazi->setAlignment(Qt::AlignCenter);
     ui.evazi->setStyleSheet(QStringLiteral("color: white; background: #c0392b; border-radius: 3px;"));
