@@ -89,7 +89,8 @@ private slots:
     {
         FormFixture f;
         writeFile(f.program.dir() + u"/db/zile-nelucratoare"_s,
-                  "# inchis pentru inventar\n2026-03-16 Inventar la tribunal\n\n2026-13-01 gresit\nfara data\n");
+                  "\xEF\xBB\xBF# inchis pentru inventar\r\n2026-03-16 Inventar la tribunal\n\n2026-13-01 gresit\nfara "
+                  "data\n");
         f.restart();
         // One report at start names both bad lines by number.
         QCOMPARE(f.dialogs.messages.size(), 1);
@@ -363,6 +364,14 @@ private slots:
         f.form().ExportAgenda(path);
         QCOMPARE(f.program.scalar(u"select count(*) from agenda_uid"_s), u"1"_s);
 
+        // The button asks for the file; cancelling writes nothing.
+        f.dialogs.fileToSave = f.program.dir() + u"/ales.ics"_s;
+        f.form().exportics_Click();
+        QVERIFY(QFile::exists(f.dialogs.fileToSave));
+        f.dialogs.fileToSave.clear();
+        const int shownBefore = int(f.dialogs.messages.size());
+        f.form().exportics_Click();
+        QCOMPARE(int(f.dialogs.messages.size()), shownBefore);
         // A write that cannot happen says so and leaves no file behind.
         const QString bad = f.program.dir() + u"/lipsa/agenda.ics"_s;
         f.form().ExportAgenda(bad);

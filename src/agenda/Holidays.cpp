@@ -85,7 +85,9 @@ void NonWorkingDays::load(const QString& programDir)
     int number = 0;
     while (!file.atEnd()) {
         ++number;
-        const QString text = QString::fromUtf8(file.readLine()).trimmed();
+        QString text = QString::fromUtf8(file.readLine()).trimmed();
+        if (number == 1 && text.startsWith(QChar(0xFEFF))) // saved by a Windows editor
+            text = text.mid(1).trimmed();
         if (text.isEmpty() || text.startsWith(QLatin1Char('#')))
             continue;
         const QRegularExpressionMatch m = line.match(text);
