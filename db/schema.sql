@@ -51,4 +51,11 @@ CREATE TABLE agenda (
   tipeveniment integer NOT NULL
 );
 CREATE INDEX agenda_data ON agenda (data);
+-- This agenda's own random id: calendar files exported from it name their
+-- events by it, so a second export updates a phone's calendar instead of
+-- doubling it, and two databases never give the same names.
+CREATE TABLE agenda_uid (
+  uid text NOT NULL
+);
+INSERT INTO agenda_uid (uid) VALUES (lower(hex(randomblob(16))));
 -- <<< end of each user's own tables

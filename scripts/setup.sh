@@ -8,6 +8,7 @@ PACKAGES="cmake g++ make qt6-base-dev libgl-dev sqlite3 libsqlite3-dev zlib1g-de
 PACKAGES="$PACKAGES qt6-l10n-tools"
 # Callers may ask for more (the package build needs dpkg-dev).
 PACKAGES="$PACKAGES ${TARVENOR_EXTRA_PACKAGES:-}"
+PACKAGES="$PACKAGES libical-dev pkg-config python3-icalendar"
 missing=""
 for p in $PACKAGES; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

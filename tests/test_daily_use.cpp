@@ -125,6 +125,10 @@ private slots:
             {"Esc", [&] { w.deftip_Click(); },
              [&] { return u.Frame4->isHidden() && !u.Frame3->isHidden() && focusName() == u"Orra"_s; }},
             {"Esc", none, [&] { return u.Frame3->isHidden() && u.Datafr->text().isEmpty(); }},
+            {"Ctrl+T", none, [&] { return !u.termen->isHidden(); }},
+            {"Esc", none, [&] { return u.termen->isHidden() && !u.Frame2->isHidden(); }},
+            {"Esc", [&] { w.vezicalendar_Click(); },
+             [&] { return u.calendarluna->isHidden() && !u.Frame2->isHidden(); }},
             {"Alt+6", none, [&] { return f.dialogs.openCalls == 1; }},
         };
         int step = 0;

@@ -2,6 +2,7 @@
 
 #include "agenda/EventOrder.h"
 
+#include "agenda/TodayCount.h"
 #include "shell/AppContext.h"
 #include "shell/ListColumns.h"
 #include "store/SqlLiteral.h"
@@ -66,6 +67,7 @@ void DayViews::moveDays(int delta)
 
 void DayViews::RefreshDayViews()
 {
+    TodayCount::refresh(m_ctx); // every change of the agenda ends here; the count beside the menu follows it
     for (int day = 1; day <= 3; ++day)
         column(m_ctx.ui, day).view->Clear();
     for (int day = 1; day <= 3; ++day) {

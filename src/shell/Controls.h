@@ -11,6 +11,9 @@
 
 class QMenu;
 class QAction;
+class QCalendarWidget;
+class QDateEdit;
+class QSpinBox;
 
 // Every control of the main window, by the name the handlers use. The window
 // owns them (Qt parent); subsystems reach them through this table.
@@ -113,4 +116,23 @@ struct Controls {
     QMenu* evmeniu = nullptr;
     QAction* stergeev = nullptr;
     QLabel* nrgasite = nullptr;
+    // Agenda of a practice: deadline panel, month calendar, today's events, calendar export
+    ClickLabel* calctermen = nullptr;
+    ClickLabel* vezicalendar = nullptr;
+    ClickLabel* exportics = nullptr;
+    QLabel* evazi = nullptr;
+    QFrame* termen = nullptr;
+    QDateEdit* termenstart = nullptr;
+    QSpinBox* termennr = nullptr;
+    QComboBox* termenunit = nullptr;
+    QComboBox* termenfel = nullptr;
+    QComboBox* termenpreset = nullptr;
+    QLabel* termenrezultat = nullptr;
+    QComboBox* termentip = nullptr;
+    QLineEdit* termencoment = nullptr;
+    ClickLabel* termenadauga = nullptr;
+    ClickLabel* termeninapoi = nullptr;
+    QFrame* calendarluna = nullptr;
+    QCalendarWidget* calendar = nullptr;
+    ClickLabel* calendarinapoi = nullptr;
 };

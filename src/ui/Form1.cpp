@@ -1,5 +1,6 @@
 #include "ui/Form1.h"
 
+#include "agenda/AgendaPractice.h"
 #include "agenda/DayViews.h"
 #include "agenda/EventEditor.h"
 #include "agenda/EventTypes.h"
@@ -145,6 +146,8 @@ void Form1::connectControls()
 
     // Daily use: keyboard, event deletion, act count
     setupDailyUse();
+    // Agenda of a practice
+    connectPractice();
 }
 
 void Form1::paintEvent(QPaintEvent*)

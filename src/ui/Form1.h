@@ -26,6 +26,7 @@ class Templates;
 class Keyboard;
 class EventDeletion;
 class ActCount;
+class AgendaPractice;
 
 // The program's one window. It owns the store, the controls and the
 // subsystems; each handler slot forwards to the subsystem that does the work.
@@ -100,6 +101,14 @@ public slots:
 
     // Daily use: deleting an agenda event (pop-up evmeniu, Delete key)
     void stergeev_Click();
+    // Agenda of a practice: deadlines, month calendar, calendar export
+    void calctermen_Click();
+    void termenadauga_Click();
+    void termeninapoi_Click();
+    void vezicalendar_Click();
+    void calendarinapoi_Click();
+    void exportics_Click();
+    void ExportAgenda(const QString& path);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -133,4 +142,7 @@ private:
     std::unique_ptr<EventDeletion> m_eventDeletion;
     std::unique_ptr<ActCount> m_actCount;
     std::unique_ptr<Keyboard> m_keyboard;
+    // Agenda of a practice (ui/Form1Practice.cpp)
+    void connectPractice();
+    std::unique_ptr<AgendaPractice> m_practice;
 };

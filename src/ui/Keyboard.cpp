@@ -6,9 +6,13 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QDateEdit>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QShortcut>
+#include <QSpinBox>
 
 #include <utility>
 #include <vector>
@@ -37,8 +41,9 @@ Keyboard::Keyboard(QWidget* form, Controls& ui, WindowState& state) : m_form(for
 
 const QStringList& Keyboard::backButtons()
 {
-    static const QStringList names = {QStringLiteral("Label34"), QStringLiteral("Label13"), QStringLiteral("Inapoi"),
-                                      QStringLiteral("inapoi2")};
+    static const QStringList names = {QStringLiteral("Label34"),      QStringLiteral("Label13"),
+                                      QStringLiteral("termeninapoi"), QStringLiteral("calendarinapoi"),
+                                      QStringLiteral("Inapoi"),       QStringLiteral("inapoi2")};
     return names;
 }
 
@@ -106,6 +111,18 @@ void Keyboard::nameControls()
         {u.idev, "Tipul ales"},
         {u.tippev, "Eveniment"},
         {u.idag, "Evenimentul deschis"},
+        {u.evazi, "Evenimente azi"},
+        {u.termen, "Calcul termen"},
+        {u.termenstart, "Termenul curge de la"},
+        {u.termennr, "Durata termenului"},
+        {u.termenunit, "Unitatea termenului"},
+        {u.termenfel, "Felul termenului"},
+        {u.termenpreset, "Termene uzuale"},
+        {u.termenrezultat, "Ultima zi a termenului"},
+        {u.termentip, "Tip Eveniment"},
+        {u.termencoment, "Comentariu"},
+        {u.calendarluna, "Calendar"},
+        {u.calendar, "Calendarul lunii"},
     };
     for (const auto& [widget, name] : names)
         if (widget && widget->accessibleName().isEmpty())

@@ -2,6 +2,7 @@
 
 #include "controls/Fonts.h"
 #include "controls/Twips.h"
+#include "ui/PracticeLayout.h"
 
 #include <QAction>
 #include <QMenu>
@@ -123,6 +124,7 @@ void buildWindow(QWidget* form, Controls& ui)
     ui.sterge->setObjectName(QStringLiteral("sterge"));
 
     applyStacking(ui);
+    buildPracticePanels(form, ui); // agenda of a practice: deadlines, month calendar, export
 }
 
 void applyStacking(Controls& ui)
