@@ -19,9 +19,18 @@ struct PageMargins {
 };
 
 struct PrintOutcome {
-    enum Status { Printed, NoPrinter, Failed };
+    enum Status {
+        Printed,
+        NoPrinter,
+        Failed,
+        NoService, // the print service does not answer
+        Refused,   // the printer does not accept jobs, or refused this one
+        Cancelled, // the job was taken but aborted or cancelled before printing
+        Waiting,   // the job was taken by a paused printer and waits for it
+    };
     Status status = Failed;
     int pages = 0;
+    int jobId = 0;
     QString reason; // Romanian, for the user, when not printed
     bool ok() const { return status == Printed; }
 };
@@ -40,8 +49,10 @@ PrintOutcome printDocument(const QTextDocument& document, const PageMargins& mar
 // The number of pages printDocument would produce on `printer`.
 int countPages(const QTextDocument& document, const PageMargins& margins, QPrinter& printer);
 
-// Whether a default printer can be opened at all.
-bool hasDefaultPrinter();
+// Prints on the print service's default printer: checks that it can take a
+// job, sends the pages as one job titled `title` and reads back what became
+// of it, so a refused, aborted or waiting job is never reported as printed.
+PrintOutcome printOnDefaultPrinter(const QTextDocument& document, const PageMargins& margins, const QString& title);
 
 // Prints the whole content of `box` with the given margins in twips from the
 // paper's edge. A null printer means the default printer. Throws PrintError
