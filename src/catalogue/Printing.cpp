@@ -77,6 +77,9 @@ std::vector<FlowLine> flowLines(QTextDocument& doc)
 {
     std::vector<FlowLine> lines;
     QAbstractTextDocumentLayout* layout = doc.documentLayout();
+    // Asking for the last block first lays the whole document out in one go;
+    // walking from the first would lay it out again and again in small steps.
+    layout->blockBoundingRect(doc.lastBlock());
     for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
         const QTextLayout* tl = b.layout();
         if (!tl)
