@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QPageLayout>
+#include <QPageSize>
 #include <QPrinter>
 #include <QStandardPaths>
 
@@ -82,7 +83,8 @@ void PrintCommand::offerPdf(const Module1::PrintOutcome& failed)
     pdf.setOutputFormat(QPrinter::PdfFormat);
     pdf.setOutputFileName(path);
     pdf.setDocName(jobName(title));
-    QPageLayout layout = m_ctx.printer ? m_ctx.printer->pageLayout() : pdf.pageLayout();
+    QPageLayout layout = m_ctx.printer ? m_ctx.printer->pageLayout()
+                                       : QPageLayout(Module1::printerPaper(failed.printer), QPageLayout::Portrait, {});
     layout.setMargins(QMarginsF(0, 0, 0, 0));
     pdf.setPageLayout(layout);
 

@@ -6,6 +6,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QElapsedTimer>
 #include <QPageLayout>
+#include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -307,11 +308,7 @@ PrintOutcome writeJobFile(const QTextDocument& document, const PageMargins& marg
     pdf.setOutputFormat(QPrinter::PdfFormat);
     pdf.setOutputFileName(path);
     pdf.setDocName(title);
-    const QPrinterInfo info = QPrinterInfo::printerInfo(printerName);
-    QPageSize paper = info.isNull() ? QPageSize() : info.defaultPageSize();
-    if (!paper.isValid())
-        paper = QPageSize(QPageSize::A4);
-    pdf.setPageLayout(QPageLayout(paper, QPageLayout::Portrait, QMarginsF()));
+    pdf.setPageLayout(QPageLayout(printerPaper(printerName), QPageLayout::Portrait, QMarginsF()));
     return printDocument(document, margins, pdf);
 }
 
@@ -351,11 +348,9 @@ PrintOutcome followJob(const QString& printer, PrintOutcome sent)
     }
 }
 
-} // namespace
-
-PrintOutcome printOnDefaultPrinter(const QTextDocument& document, const PageMargins& margins, const QString& title)
+PrintOutcome printOn(const PrintSystem::Destination& dest, const QTextDocument& document, const PageMargins& margins,
+                     const QString& title)
 {
-    const PrintSystem::Destination dest = PrintSystem::defaultDestination();
     switch (dest.state) {
     case PrintSystem::Destination::NoService:
         return notPrinted(PrintOutcome::NoService, QStringLiteral("Serviciul de tiparire nu raspunde"));
@@ -389,6 +384,23 @@ PrintOutcome printOnDefaultPrinter(const QTextDocument& document, const PageMarg
     }
     out.jobId = sent.jobId;
     return followJob(dest.name, out);
+}
+
+} // namespace
+
+QPageSize printerPaper(const QString& printerName)
+{
+    const QPrinterInfo info = printerName.isEmpty() ? QPrinterInfo() : QPrinterInfo::printerInfo(printerName);
+    const QPageSize paper = info.isNull() ? QPageSize() : info.defaultPageSize();
+    return paper.isValid() ? paper : QPageSize(QPageSize::A4);
+}
+
+PrintOutcome printOnDefaultPrinter(const QTextDocument& document, const PageMargins& margins, const QString& title)
+{
+    const PrintSystem::Destination dest = PrintSystem::defaultDestination();
+    PrintOutcome out = printOn(dest, document, margins, title);
+    out.printer = dest.name;
+    return out;
 }
 
 void PrintRichText(QTextEdit* box, long left, double top, double right, double bottom, QPrinter* printer)

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class QPageSize;
 class QPrinter;
 class QTextDocument;
 class QTextEdit;
@@ -31,7 +32,8 @@ struct PrintOutcome {
     Status status = Failed;
     int pages = 0;
     int jobId = 0;
-    QString reason; // Romanian, for the user, when not printed
+    QString printer; // the printer the job was meant for, when known
+    QString reason;  // Romanian, for the user, when not printed
     bool ok() const { return status == Printed; }
 };
 
@@ -48,6 +50,10 @@ PrintOutcome printDocument(const QTextDocument& document, const PageMargins& mar
 
 // The number of pages printDocument would produce on `printer`.
 int countPages(const QTextDocument& document, const PageMargins& margins, QPrinter& printer);
+
+// The paper a printer takes unless told otherwise; A4 when it does not say
+// or is not known.
+QPageSize printerPaper(const QString& printerName);
 
 // Prints on the print service's default printer: checks that it can take a
 // job, sends the pages as one job titled `title` and reads back what became
