@@ -32,10 +32,8 @@ int pdfPages(const QString& path)
     return run(u"pdfinfo "_s + path).section(u"Pages:"_s, 1).section(u'\n', 0, 0).trimmed().toInt();
 }
 
-// A print service of the test's own: configuration, spool and socket in a
-// temporary folder, jobs' documents kept. As root the PDF printer runs its own
-// backend, which writes into the job owner's home; an ordinary user cannot
-// run that backend, so there the printer passes its PDF on to a file.
+// A private print service in a temporary folder. Only root can run the PDF
+// printer's backend (it writes to ~/PDF); otherwise the printer writes a file.
 struct PrintService {
     QTemporaryDir dir;
     QProcess cupsd;
@@ -93,8 +91,7 @@ struct PrintService {
     }
     bool running() const { return run(u"lpstat -r"_s).contains(u"is running"_s); }
     QString freshFile() { return dir.filePath(u"file%1.pdf"_s.arg(++files)); }
-    // Once no job is left unfinished, the PDF that arrived (moved out of the
-    // printer's folder), or empty when none did.
+    // Once every job is done, the PDF that arrived (moved here), if any.
     QString takeArrived()
     {
         for (int i = 0; i < 300 && !run(u"lpstat -o"_s).trimmed().isEmpty(); ++i)
@@ -125,9 +122,8 @@ private slots:
     {
         FormFixture f;
         QTextDocument& doc = *f.ui().textlege->document();
-        // As many one-line paragraphs as one page holds, then an empty one
-        // spaced from them that opens page 2, then one paragraph that runs
-        // over onto page 3.
+        // A page of one-line paragraphs, an empty spaced one opening page 2,
+        // then one paragraph running over onto page 3.
         auto a4 = pdfPrinter(m_service->freshFile());
         const auto pages = [&](const QStringList& paragraphs) {
             f.ui().textlege->setPlainText(paragraphs.join(u'\n'));
