@@ -61,8 +61,9 @@ QPageSize printerPaper(const QString& printerName);
 PrintOutcome printOnDefaultPrinter(const QTextDocument& document, const PageMargins& margins, const QString& title);
 
 // Prints the whole content of `box` with the given margins in twips from the
-// paper's edge. A null printer means the default printer. Throws PrintError
-// when no printer exists or the job fails, so a failure is never silent.
+// paper's edge. A null printer means the print service's default printer.
+// Throws PrintError whenever the pages were not printed (a job waiting on a
+// paused printer included), so a failure is never silent.
 void PrintRichText(QTextEdit* box, long left, double top, double right, double bottom, QPrinter* printer = nullptr);
 
 } // namespace Module1
