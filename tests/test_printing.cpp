@@ -5,7 +5,6 @@
 #include "support/TestSupport.h"
 
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -185,21 +184,6 @@ private slots:
         f.form().Label12_Click();
         QCOMPARE(f.dialogs.messages.size(), 2);
         QVERIFY(f.dialogs.messages[1].startsWith(u"Fisierul PDF nu a putut fi scris"_s));
-    }
-
-    void noPrinterInstalled()
-    {
-        if (!QPrinterInfo::availablePrinterNames().isEmpty())
-            QSKIP("a printer is installed here; the test would print on it");
-        FormFixture f;
-        f.ui().textlege->setText(u"text"_s);
-        f.dialogs.answers = {true};
-        f.dialogs.fileToSave = pdf(u"fallback.pdf"_s);
-        f.form().Label12_Click();
-        QCOMPARE(f.dialogs.questions, QStringList{u"Nu este instalata nicio imprimanta, documentul nu a fost tiparit."
-                                                  "\rDoriti sa salvati paginile intr-un fisier PDF?"_s});
-        QVERIFY(f.dialogs.lastSuggestedPath.endsWith(u"/Tarvenor 2007.pdf"_s));
-        QCOMPARE(pdfPages(pdf(u"fallback.pdf"_s)), 1);
     }
 };
 

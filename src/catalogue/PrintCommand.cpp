@@ -4,8 +4,8 @@
 
 #include <QDir>
 #include <QPageLayout>
+#include <QPageSize>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QStandardPaths>
 
 namespace {
@@ -45,18 +45,7 @@ Module1::PrintOutcome PrintCommand::printOnPrinter()
         m_ctx.printer->setDocName(title);
         return Module1::printDocument(*m_ctx.ui.textlege->document(), kOneInch, *m_ctx.printer);
     }
-    if (!Module1::hasDefaultPrinter()) {
-        Module1::PrintOutcome none;
-        none.status = Module1::PrintOutcome::NoPrinter;
-        none.reason = QStringLiteral("Nu este instalata nicio imprimanta.");
-        return none;
-    }
-    QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull())
-        info = QPrinterInfo::availablePrinters().value(0);
-    QPrinter printer(info, QPrinter::HighResolution);
-    printer.setDocName(title);
-    return Module1::printDocument(*m_ctx.ui.textlege->document(), kOneInch, printer);
+    return Module1::printOnDefaultPrinter(*m_ctx.ui.textlege->document(), kOneInch, title);
 }
 
 void PrintCommand::Label12_Click()
@@ -68,9 +57,11 @@ void PrintCommand::Label12_Click()
 
 void PrintCommand::offerPdf(const Module1::PrintOutcome& failed)
 {
-    const QString why = failed.status == Module1::PrintOutcome::NoPrinter
-                            ? QStringLiteral("Nu este instalata nicio imprimanta, documentul nu a fost tiparit.")
-                            : QStringLiteral("Tiparirea nu a reusit: %1").arg(failed.reason);
+    // Only a failure of the job itself needs words around its cause; every
+    // other outcome arrives as a whole sentence.
+    const QString why = failed.status == Module1::PrintOutcome::Failed
+                            ? QStringLiteral("Tiparirea nu a reusit: %1").arg(failed.reason)
+                            : failed.reason;
     if (!m_ctx.dialogs->question(m_ctx.window,
                                  why + QStringLiteral("\rDoriti sa salvati paginile intr-un fisier PDF?")))
         return;
@@ -92,7 +83,8 @@ void PrintCommand::offerPdf(const Module1::PrintOutcome& failed)
     pdf.setOutputFormat(QPrinter::PdfFormat);
     pdf.setOutputFileName(path);
     pdf.setDocName(jobName(title));
-    QPageLayout layout = m_ctx.printer ? m_ctx.printer->pageLayout() : pdf.pageLayout();
+    QPageLayout layout = m_ctx.printer ? m_ctx.printer->pageLayout()
+                                       : QPageLayout(Module1::printerPaper(failed.printer), QPageLayout::Portrait, {});
     layout.setMargins(QMarginsF(0, 0, 0, 0));
     pdf.setPageLayout(layout);
 

@@ -19,8 +19,8 @@ public:
 
 private:
     Module1::PrintOutcome printOnPrinter();
-    // When the printer is missing or the job fails, offers the same pages as
-    // a PDF file instead.
+    // When the print service, the printer or the job fails, or the job waits
+    // for a paused printer, says so and offers the same pages as a PDF file.
     void offerPdf(const Module1::PrintOutcome& failed);
 
     AppContext& m_ctx;
