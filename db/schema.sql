@@ -50,3 +50,11 @@ CREATE TABLE agenda (
   tipeveniment integer NOT NULL
 );
 CREATE INDEX agenda_data ON agenda (data);
+
+-- Catalogue versions applied by signed update packs, newest last.
+CREATE TABLE versiune_catalog (
+  id         integer PRIMARY KEY AUTOINCREMENT,
+  versiune   text NOT NULL,
+  comentariu text NOT NULL,
+  aplicat    text NOT NULL
+);

@@ -1,6 +1,7 @@
 #include "catalogue/UpdateCommand.h"
 
 #include "catalogue/CatalogueLists.h"
+#include "catalogue/SignedPack.h"
 #include "catalogue/UpdatePack.h"
 #include "shell/AppContext.h"
 #include "store/SqlLiteral.h"
@@ -21,10 +22,15 @@ void UpdateCommand::Update_Click()
 
 void UpdateCommand::ImportUpdatePack(const QString& path)
 {
-    // A refusal reaches the user through the window's error handling.
-    const UpdatePack::Pack pack = UpdatePack::parse(UpdatePack::decode(UpdatePack::readFile(path)));
+    // A refusal reaches the user through the window's error handling. The
+    // signature covers the very bytes that are then read in.
+    const QByteArray raw = UpdatePack::readRaw(path);
+    const SignedPack::Publisher publisher = SignedPack::check(m_ctx.programDir, path, raw);
+    SignedPack::refuseUnlessNewer(m_ctx.db, publisher.version);
+    const UpdatePack::Pack pack = UpdatePack::parse(UpdatePack::decode(UpdatePack::unpack(raw)));
     checkLinks(pack);
     Counts counts;
+    counts.publisher = &publisher;
     bool finished = false;
     try {
         finished = apply(pack, counts);
@@ -42,7 +48,9 @@ void UpdateCommand::ImportUpdatePack(const QString& path)
     m_ctx.message(QStringLiteral("Actualizare reusita: %1 acte noi, %2 acte actualizate, %3 noutati.")
                       .arg(counts.newActs)
                       .arg(counts.replacedActs)
-                      .arg(counts.news));
+                      .arg(counts.news) +
+                  QStringLiteral("\rCatalogul este acum la versiunea %1.\rDe la editor: %2")
+                      .arg(publisher.version, publisher.comment));
 }
 
 bool UpdateCommand::actExists(qint64 id)
@@ -92,7 +100,7 @@ bool UpdateCommand::apply(const UpdatePack::Pack& pack, Counts& counts)
         return progress->step(done, total);
     };
 
-    Counts c;
+    Counts c = counts;
     modDB::Transaction transaction(m_ctx.db);
     for (const auto& act : pack.acts) {
         const QString id = QString::number(act.id);
@@ -114,6 +122,7 @@ bool UpdateCommand::apply(const UpdatePack::Pack& pack, Counts& counts)
         if (!keepGoing())
             return false;
     }
+    SignedPack::record(m_ctx.db, *counts.publisher);
     transaction.commit();
     counts = c;
     return true;
