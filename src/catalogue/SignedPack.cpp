@@ -11,6 +11,9 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include <exception>
+#include <future>
+
 namespace SignedPack {
 
 namespace {
@@ -75,6 +78,25 @@ Publisher check(const QString& programDir, const QString& packPath, const QByteA
     } catch (const TrustedKeys::Malformed& e) {
         untrusted(e.reason);
     }
+}
+
+VerifiedPack read(modDB& db, const QString& programDir, const QString& packPath)
+{
+    const QByteArray raw = UpdatePack::readRaw(packPath);
+    std::future<Publisher> signature =
+        std::async(std::launch::async | std::launch::deferred, [&] { return check(programDir, packPath, raw); });
+    VerifiedPack verified;
+    std::exception_ptr textFault;
+    try {
+        verified.pack = UpdatePack::parse(UpdatePack::decode(UpdatePack::unpack(raw)));
+    } catch (...) {
+        textFault = std::current_exception();
+    }
+    verified.publisher = signature.get();
+    refuseUnlessNewer(db, verified.publisher.version);
+    if (textFault)
+        std::rethrow_exception(textFault);
+    return verified;
 }
 
 QString versionIn(const QString& comment)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalogue/UpdatePack.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -16,6 +18,18 @@ struct Publisher {
 };
 
 QString signaturePath(const QString& packPath);
+
+struct VerifiedPack {
+    Publisher publisher;
+    UpdatePack::Pack pack;
+};
+
+// Reads a pack file for the Update entry. Refusals come in this order: the
+// signature (UserError, see check), the version (refuseUnlessNewer), then the
+// pack's own text (UpdatePack::Refusal). The signature is checked on a second
+// core while the text is unpacked and parsed in memory, so a large pack pays
+// little for it; nothing reaches the catalogue before both are done.
+VerifiedPack read(modDB& db, const QString& programDir, const QString& packPath);
 
 // Checks the pack file's bytes against PACK.minisig and db/trusted-keys;
 // throws UserError ("... nu este semnat de un editor de incredere." + why).

@@ -22,12 +22,11 @@ void UpdateCommand::Update_Click()
 
 void UpdateCommand::ImportUpdatePack(const QString& path)
 {
-    // A refusal reaches the user through the window's error handling. The
-    // signature covers the very bytes that are then read in.
-    const QByteArray raw = UpdatePack::readRaw(path);
-    const SignedPack::Publisher publisher = SignedPack::check(m_ctx.programDir, path, raw);
-    SignedPack::refuseUnlessNewer(m_ctx.db, publisher.version);
-    const UpdatePack::Pack pack = UpdatePack::parse(UpdatePack::decode(UpdatePack::unpack(raw)));
+    // A refusal reaches the user through the window's error handling. Only a
+    // trusted publisher's pack, newer than the catalogue, gets past here.
+    const SignedPack::VerifiedPack verified = SignedPack::read(m_ctx.db, m_ctx.programDir, path);
+    const UpdatePack::Pack& pack = verified.pack;
+    const SignedPack::Publisher& publisher = verified.publisher;
     checkLinks(pack);
     Counts counts;
     counts.publisher = &publisher;
