@@ -20,16 +20,10 @@ QByteArray versionComment(const QString& version)
     return "Catalogul Tarvenor, versiunea " + version.toUtf8();
 }
 
-void signPack(const QString& packPath, const QString& version, bool prehashed)
-{
-    signPackWithComment(packPath, versionComment(version), prehashed);
-}
-
-void signPackWithComment(const QString& packPath, const QByteArray& trustedComment, bool prehashed)
+void signPack(const QString& packPath, const QByteArray& trustedComment)
 {
     const PublisherKey::SecretKey key = PublisherKey::read(readBytes(testKeyPath()));
-    writeBytes(SignedPack::signaturePath(packPath),
-               PublisherKey::sign(key, readBytes(packPath), trustedComment, prehashed));
+    writeBytes(SignedPack::signaturePath(packPath), PublisherKey::sign(key, readBytes(packPath), trustedComment));
 }
 
 QByteArray readBytes(const QString& path)

@@ -11,11 +11,10 @@ QString testKeyPath(bool withPassword = false);
 inline const char* kTestKeyPassword = "parola de test";
 
 // The trusted comment a publisher writes for a catalogue version.
-QByteArray versionComment(const QString& version);
+QByteArray versionComment(const QString& version = QStringLiteral("2026.12.07"));
 
 // Writes PACK.minisig beside `packPath`, signed with the test key.
-void signPack(const QString& packPath, const QString& version = QStringLiteral("2026.12.07"), bool prehashed = true);
-void signPackWithComment(const QString& packPath, const QByteArray& trustedComment, bool prehashed = true);
+void signPack(const QString& packPath, const QByteArray& trustedComment = versionComment());
 
 QByteArray readBytes(const QString& path);
 void writeBytes(const QString& path, const QByteArray& bytes);
