@@ -9,6 +9,7 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <limits>
 #include <map>
 #include <memory>
 
@@ -390,6 +391,8 @@ QByteArray unpack(const QByteArray& raw)
     if (!raw.startsWith("\x1f\x8b"))
         return raw;
     // Every gzip member in turn, as gzip itself reads concatenated files.
+    if (quint64(raw.size()) > std::numeric_limits<uInt>::max())
+        refuse(0, QStringLiteral("fisierul comprimat este prea mare"));
     QByteArray bytes;
     z_stream z{};
     if (inflateInit2(&z, 16 + MAX_WBITS) != Z_OK)
