@@ -26,6 +26,14 @@ CREATE TABLE noutati (
   link  integer NOT NULL DEFAULT 0
 );
 
+-- Catalogue versions applied by signed update packs, newest last.
+CREATE TABLE versiune_catalog (
+  id         integer PRIMARY KEY AUTOINCREMENT,
+  versiune   text NOT NULL,
+  comentariu text NOT NULL,
+  aplicat    text NOT NULL
+);
+
 -- >>> each user's own tables (the installed form keeps them in each user's home)
 CREATE TABLE legi_favorite (
   id      integer PRIMARY KEY AUTOINCREMENT,

@@ -10,6 +10,7 @@ PACKAGES="$PACKAGES qt6-l10n-tools"
 PACKAGES="$PACKAGES ${TARVENOR_EXTRA_PACKAGES:-}"
 PACKAGES="$PACKAGES libical-dev pkg-config python3-icalendar"
 PACKAGES="$PACKAGES libcups2-dev cups cups-client printer-driver-cups-pdf" # printing; the service and a PDF printer for its tests
+PACKAGES="$PACKAGES pkg-config libsodium-dev minisign"
 missing=""
 for p in $PACKAGES; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

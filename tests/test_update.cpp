@@ -2,6 +2,7 @@
 // fuzz run bounded by count, and packs applied through the window: all or
 // nothing, the user's own tables never touched, the lists refilled.
 #include "catalogue/UpdatePack.h"
+#include "support/SignedPacks.h"
 #include "support/TestSupport.h"
 
 #include <QtTest>
@@ -61,7 +62,8 @@ void addUserRows(const TempProgram& p)
 QString success(const char* counts)
 {
     const QStringList n = QString::fromLatin1(counts).split(QLatin1Char(' '));
-    return u"Actualizare reusita: %1 acte noi, %2 acte actualizate, %3 noutati."_s.arg(n[0], n[1], n[2]);
+    return u"Actualizare reusita: %1 acte noi, %2 acte actualizate, %3 noutati.\rCatalogul este acum la versiunea "
+           "2026.12.07.\rDe la editor: Catalogul Tarvenor, versiunea 2026.12.07"_s.arg(n[0], n[1], n[2]);
 }
 
 } // namespace
@@ -185,6 +187,7 @@ private slots:
         QVERIFY(writeFile(
             path, packText({added, amended}, {News{7, u"Știre: OUG 100"_s, 100, 0}, News{6, u"Înlocuită"_s, 1, 0}})
                       .toUtf8()));
+        signPack(path);
         f.form().ImportUpdatePack(path);
         QCOMPARE(f.dialogs.messages, QStringList{success("1 1 2")});
         const auto rows = f.program.rows(u"select Titlu, An, DataAparitie, Monitoruloficial, Emitent, "
@@ -209,6 +212,7 @@ private slots:
             acts.push_back(act(1000 + i, u"Actul %1"_s.arg(i)));
         const QString path = f.program.dir() + u"/mare.sql"_s;
         QVERIFY(writeFile(path, packText(acts).toUtf8()));
+        signPack(path);
         // Refused packs, each on its third line.
         const QString good = packText({act(300, u"Bun"_s)});
         const QByteArray refused[] = {
@@ -219,6 +223,7 @@ private slots:
         for (const QByteArray& bytes : refused) {
             const QString bad = f.program.dir() + u"/rau.sql"_s;
             QVERIFY(writeFile(bad, bytes));
+            signPack(bad);
             f.dialogs.messages.clear();
             f.form().ImportUpdatePack(bad);
             QCOMPARE(f.dialogs.messages.size(), 1);

@@ -1,8 +1,14 @@
 // Writes a catalogue update pack from a catalogue database, for a publisher
 // preparing the monthly update:
 //   make_update_pack CATALOGUE.sqlite OUT.sql[.gz] [--acts-above N] [--news-above M] [--name TEXT]
-// Without limits every act and news item goes into the pack.
+//                    [--key SECRET.key --version YYYY.MM.DD [--comment TEXT] [--password-file FILE] [--legacy]]
+// Without limits every act and news item goes into the pack. With a key the
+// pack is signed into OUT.minisig (the program refuses unsigned packs); the
+// key is a minisign secret key, plain or password-protected (the password is
+// read from --password-file, else from the first line of standard input).
 
+#include "catalogue/PublisherKey.h"
+#include "catalogue/SignedPack.h"
 #include "catalogue/UpdatePack.h"
 
 #include <QCoreApplication>
@@ -11,6 +17,7 @@
 #include <sqlite3.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -18,6 +25,63 @@ QString column(sqlite3_stmt* stmt, int i)
 {
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
     return text ? QString::fromUtf8(text, sqlite3_column_bytes(stmt, i)) : QString();
+}
+
+struct Signing {
+    QString keyPath, version, comment, passwordFile;
+    bool legacy = false;
+};
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "cannot read %s\n", qPrintable(path));
+        std::exit(1);
+    }
+    return file.readAll();
+}
+
+// Signs the written pack file as it lies on disk; false on failure, with the reason printed.
+bool signPack(const QString& packPath, const Signing& how)
+{
+    const QString trusted = QString(QStringLiteral("Catalogul Tarvenor, versiunea ") + how.version +
+                                    (how.comment.isEmpty() ? QString() : QStringLiteral(": ") + how.comment))
+                                .simplified();
+    if (SignedPack::versionIn(trusted) != how.version) {
+        std::fprintf(stderr, "--version must be a calendar day written YYYY.MM.DD\n");
+        return false;
+    }
+    try {
+        const QByteArray keyText = readAll(how.keyPath);
+        QByteArray password;
+        if (PublisherKey::needsPassword(keyText)) {
+            if (!how.passwordFile.isEmpty()) {
+                password = readAll(how.passwordFile).split('\n').value(0);
+            } else {
+                std::fprintf(stderr, "password for %s: ", qPrintable(how.keyPath));
+                char line[1024] = {};
+                if (std::fgets(line, sizeof line, stdin))
+                    password = QByteArray(line).split('\n').value(0);
+            }
+            if (password.endsWith('\r'))
+                password.chop(1);
+        }
+        const PublisherKey::SecretKey key = PublisherKey::read(keyText, password);
+        const QByteArray signature = PublisherKey::sign(key, readAll(packPath), trusted.toUtf8(), !how.legacy);
+        QFile out(SignedPack::signaturePath(packPath));
+        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(signature) != signature.size() ||
+            !out.flush()) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(out.fileName()));
+            return false;
+        }
+        std::printf("signed with key %s into %s\ntrusted comment: %s\n", qPrintable(TrustedKeys::idText(key.id)),
+                    qPrintable(out.fileName()), qPrintable(trusted));
+        return true;
+    } catch (const TrustedKeys::Malformed& e) {
+        std::fprintf(stderr, "cannot sign: %s\n", qPrintable(e.reason));
+        return false;
+    }
 }
 
 } // namespace
@@ -28,6 +92,7 @@ int main(int argc, char** argv)
     const QStringList args = app.arguments();
     QString in, out, name;
     qint64 actsAbove = 0, newsAbove = 0;
+    Signing signing;
     for (int i = 1; i < args.size(); ++i) {
         const QString& a = args[i];
         const bool hasValue = i + 1 < args.size();
@@ -37,6 +102,16 @@ int main(int argc, char** argv)
             newsAbove = args[++i].toLongLong();
         else if (a == QLatin1String("--name") && hasValue)
             name = args[++i];
+        else if (a == QLatin1String("--key") && hasValue)
+            signing.keyPath = args[++i];
+        else if (a == QLatin1String("--version") && hasValue)
+            signing.version = args[++i];
+        else if (a == QLatin1String("--comment") && hasValue)
+            signing.comment = args[++i];
+        else if (a == QLatin1String("--password-file") && hasValue)
+            signing.passwordFile = args[++i];
+        else if (a == QLatin1String("--legacy"))
+            signing.legacy = true;
         else if (in.isEmpty())
             in = a;
         else if (out.isEmpty())
@@ -46,9 +121,11 @@ int main(int argc, char** argv)
             return 2;
         }
     }
-    if (in.isEmpty() || out.isEmpty()) {
+    if (in.isEmpty() || out.isEmpty() || signing.keyPath.isEmpty() != signing.version.isEmpty()) {
         std::fprintf(stderr, "usage: make_update_pack CATALOGUE.sqlite OUT.sql[.gz] [--acts-above N] "
-                             "[--news-above M] [--name TEXT]\n");
+                             "[--news-above M] [--name TEXT]\n"
+                             "       [--key SECRET.key --version YYYY.MM.DD [--comment TEXT] "
+                             "[--password-file FILE] [--legacy]]\n");
         return 2;
     }
     sqlite3* db = nullptr;
@@ -100,5 +177,9 @@ int main(int argc, char** argv)
     }
     std::printf("%d acts and %d news items written to %s (%.1f MB of text)\n", acts, news, qPrintable(out),
                 double(pack.size()) / 1e6);
-    return 0;
+    if (signing.keyPath.isEmpty()) {
+        std::printf("not signed: the program refuses a pack without %s\n", qPrintable(SignedPack::signaturePath(out)));
+        return 0;
+    }
+    return signPack(out, signing) ? 0 : 1;
 }

@@ -1,6 +1,7 @@
 #include "catalogue/UpdateCommand.h"
 
 #include "catalogue/CatalogueLists.h"
+#include "catalogue/SignedPack.h"
 #include "catalogue/UpdatePack.h"
 #include "shell/AppContext.h"
 #include "store/DataLocation.h"
@@ -40,10 +41,14 @@ void UpdateCommand::ImportUpdatePack(const QString& path)
 {
     if (leftToAdministrator(m_ctx))
         return;
-    // A refusal reaches the user through the window's error handling.
-    const UpdatePack::Pack pack = UpdatePack::parse(UpdatePack::decode(UpdatePack::readFile(path)));
+    // A refusal reaches the user through the window's error handling. Only a
+    // trusted publisher's pack, newer than the catalogue, gets past here.
+    const SignedPack::VerifiedPack verified = SignedPack::read(m_ctx.db, m_ctx.programDir, path);
+    const UpdatePack::Pack& pack = verified.pack;
+    const SignedPack::Publisher& publisher = verified.publisher;
     checkLinks(pack);
     Counts counts;
+    counts.publisher = &publisher;
     bool finished = false;
     try {
         finished = apply(pack, counts);
@@ -61,7 +66,9 @@ void UpdateCommand::ImportUpdatePack(const QString& path)
     m_ctx.message(QStringLiteral("Actualizare reusita: %1 acte noi, %2 acte actualizate, %3 noutati.")
                       .arg(counts.newActs)
                       .arg(counts.replacedActs)
-                      .arg(counts.news));
+                      .arg(counts.news) +
+                  QStringLiteral("\rCatalogul este acum la versiunea %1.\rDe la editor: %2")
+                      .arg(publisher.version, publisher.comment));
 }
 
 bool UpdateCommand::actExists(qint64 id)
@@ -111,7 +118,7 @@ bool UpdateCommand::apply(const UpdatePack::Pack& pack, Counts& counts)
         return progress->step(done, total);
     };
 
-    Counts c;
+    Counts c = counts;
     modDB::Transaction transaction(m_ctx.db);
     for (const auto& act : pack.acts) {
         const QString id = QString::number(act.id);
@@ -133,6 +140,7 @@ bool UpdateCommand::apply(const UpdatePack::Pack& pack, Counts& counts)
         if (!keepGoing())
             return false;
     }
+    SignedPack::record(m_ctx.db, *counts.publisher);
     transaction.commit();
     counts = c;
     return true;

@@ -6,6 +6,9 @@ struct AppContext;
 namespace UpdatePack {
 struct Pack;
 }
+namespace SignedPack {
+struct Publisher;
+}
 
 // The Update entry: offline catalogue update packs, checked whole and then
 // applied in one transaction, so a pack lands entirely or not at all.
@@ -21,6 +24,7 @@ private:
         int newActs = 0;
         int replacedActs = 0;
         int news = 0;
+        const SignedPack::Publisher* publisher = nullptr; // whose signed version the pack brings
     };
 
     bool actExists(qint64 id);

@@ -9,6 +9,7 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <limits>
 #include <map>
 #include <memory>
 
@@ -371,35 +372,50 @@ Refusal::Refusal(int atLine, const QString& why) : UserError(refusalMessage(atLi
 
 QByteArray readFile(const QString& path)
 {
-    QFile plain(path);
-    if (!plain.open(QIODevice::ReadOnly))
+    return unpack(readRaw(path));
+}
+
+QByteArray readRaw(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
         refuse(0, QStringLiteral("fisierul \"%1\" nu poate fi deschis").arg(path));
-    if (!plain.peek(2).startsWith("\x1f\x8b")) {
-        const QByteArray bytes = plain.readAll();
-        if (plain.error() != QFile::NoError)
-            refuse(0, QStringLiteral("fisierul \"%1\" nu poate fi citit").arg(path));
-        return bytes;
-    }
-    plain.close();
-    const GzFile file = openGz(path, "rb");
-    if (!file)
-        refuse(0, QStringLiteral("fisierul \"%1\" nu poate fi deschis").arg(path));
-    gzbuffer(file.get(), 1 << 20);
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFile::NoError)
+        refuse(0, QStringLiteral("fisierul \"%1\" nu poate fi citit").arg(path));
+    return bytes;
+}
+
+QByteArray unpack(const QByteArray& raw)
+{
+    if (!raw.startsWith("\x1f\x8b"))
+        return raw;
+    // Every gzip member in turn, as gzip itself reads concatenated files.
+    if (quint64(raw.size()) > std::numeric_limits<uInt>::max())
+        refuse(0, QStringLiteral("fisierul comprimat este prea mare"));
     QByteArray bytes;
-    const int chunk = 1 << 22;
+    z_stream z{};
+    if (inflateInit2(&z, 16 + MAX_WBITS) != Z_OK)
+        refuse(0, QStringLiteral("fisierul comprimat nu poate fi citit"));
+    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(raw.constData()));
+    z.avail_in = uInt(raw.size());
+    const qsizetype chunk = 1 << 22;
+    int result = Z_OK;
     for (;;) {
         const qsizetype at = bytes.size();
         bytes.resize(at + chunk);
-        const int got = gzread(file.get(), bytes.data() + at, chunk);
-        if (got < 0)
-            refuse(0, QStringLiteral("fisierul comprimat este deteriorat"));
-        bytes.resize(at + got);
-        if (got == 0)
+        z.next_out = reinterpret_cast<Bytef*>(bytes.data() + at);
+        z.avail_out = uInt(chunk);
+        result = inflate(&z, Z_NO_FLUSH);
+        bytes.resize(at + chunk - qsizetype(z.avail_out));
+        if (result == Z_STREAM_END && z.avail_in > 0)
+            result = inflateReset(&z);
+        else if (result == Z_STREAM_END || (result != Z_OK && result != Z_BUF_ERROR) ||
+                 (result == Z_BUF_ERROR && z.avail_in == 0))
             break;
     }
-    int error = Z_OK;
-    gzerror(file.get(), &error);
-    if (error != Z_OK && error != Z_STREAM_END)
+    inflateEnd(&z);
+    if (result != Z_STREAM_END)
         refuse(0, QStringLiteral("fisierul comprimat este deteriorat"));
     return bytes;
 }

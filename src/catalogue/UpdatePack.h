@@ -43,6 +43,9 @@ public:
 
 // The file's bytes, unpacked when gzip-compressed. Throws Refusal.
 QByteArray readFile(const QString& path);
+// The same in two steps, so the bytes a signature covers are the bytes read in.
+QByteArray readRaw(const QString& path);
+QByteArray unpack(const QByteArray& raw);
 // Strict UTF-8 (a leading byte-order mark is dropped). Throws Refusal.
 QString decode(const QByteArray& bytes);
 // The whole pack, or Refusal at the first fault.

@@ -54,6 +54,9 @@ TempProgram::TempProgram(bool withDemo)
     h.exec(readAll(QStringLiteral(TARVENOR_SCHEMA_PATH)));
     if (withDemo)
         h.exec(readAll(QStringLiteral(TARVENOR_DEMO_PATH)));
+    // The demo publisher's key, as the build installs it beside the database.
+    QFile::copy(QStringLiteral(TARVENOR_SOURCE_DIR "/db/trusted-keys"),
+                QDir(m_dir.path()).filePath(QStringLiteral("db/trusted-keys")));
     const QDir docs(QStringLiteral(TARVENOR_SOURCE_DIR "/Docs"));
     for (const QString& name : docs.entryList({QStringLiteral("*.rtf")}, QDir::Files))
         QFile::copy(docs.filePath(name), QDir(m_dir.path()).filePath(QStringLiteral("Docs/") + name));
