@@ -1,5 +1,7 @@
 #include "catalogue/Printing.h"
 
+#include "catalogue/PageDecorations.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>
 #include <QPrinter>
@@ -165,6 +167,7 @@ PrintOutcome printDocument(const QTextDocument& document, const PageMargins& mar
         ctx.palette.setColor(QPalette::Text, Qt::black);
         layout->draw(&painter, ctx);
         painter.restore();
+        drawPageDecorations(painter, document, printer, laid.area, page + 1, laid.pages); // running header and footer
     }
     if (!painter.end() || printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted)
         return failure(PrintOutcome::Failed, QStringLiteral("Imprimanta a raportat o eroare."), laid.pages);

@@ -1,8 +1,11 @@
 #include "contracts/RtfDocumentWriter.h"
 
+#include "controls/PageDecoration.h"
+
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextDocument>
+#include <QTextFrame>
 #include <QTextOption>
 
 #include <algorithm>
@@ -13,11 +16,21 @@ const RtfFont* RtfTables::font(int number) const
     return f == fonts.end() ? nullptr : &f->second;
 }
 
-RtfDocumentWriter::RtfDocumentWriter(QTextDocument& doc, const RtfTables& tables) : m_cursor(&doc), m_tables(tables) {}
+// One edit block for the whole text: the cursor then never lays out the
+// paragraph it writes into, so a paragraph of many runs costs linear time.
+RtfDocumentWriter::RtfDocumentWriter(QTextDocument& doc, const RtfTables& tables) : m_cursor(&doc), m_tables(tables)
+{
+    m_cursor.beginEditBlock();
+}
+
+RtfDocumentWriter::~RtfDocumentWriter()
+{
+    m_cursor.endEditBlock();
+}
 
 void RtfDocumentWriter::addText(QStringView text, const RtfCharState& ch)
 {
-    if (text.isEmpty())
+    if (text.isEmpty() || ch.hidden)
         return;
     if (m_run.isEmpty() || m_runState != ch) {
         flushRun();
@@ -36,6 +49,12 @@ void RtfDocumentWriter::endParagraph(const RtfParaState& para, const RtfCharStat
 void RtfDocumentWriter::finish(const RtfParaState& para, const RtfCharState& ch)
 {
     closeBlock(para, ch);
+}
+
+bool RtfDocumentWriter::isEmpty() const
+{
+    return m_run.isEmpty() && m_cursor.document()->characterCount() <= 1 &&
+           m_cursor.document()->rootFrame()->childFrames().isEmpty();
 }
 
 void RtfDocumentWriter::flushRun()
@@ -72,6 +91,14 @@ QTextCharFormat RtfDocumentWriter::charFormat(const RtfCharState& s) const
     const std::vector<QColor>& colors = m_tables.colors;
     if (s.color > 0 && s.color < int(colors.size()) && colors[size_t(s.color)].isValid())
         f.setForeground(colors[size_t(s.color)]);
+    if (s.highlight > 0 && s.highlight < int(colors.size()) && colors[size_t(s.highlight)].isValid())
+        f.setBackground(colors[size_t(s.highlight)]);
+    if (s.raise)
+        f.setVerticalAlignment(s.raise > 0 ? QTextCharFormat::AlignSuperScript : QTextCharFormat::AlignSubScript);
+    if (s.caps)
+        f.setFontCapitalization(s.caps == 1 ? QFont::AllUppercase : QFont::SmallCaps);
+    if (s.field)
+        f.setProperty(PageDecoration::kFieldProperty, s.field);
     return f;
 }
 
@@ -85,11 +112,36 @@ QTextBlockFormat RtfDocumentWriter::blockFormat(const RtfParaState& p)
     f.setTextIndent(p.firstIndent / 15.0);
     f.setTopMargin(std::max(0, p.spaceBefore) / 15.0);
     f.setBottomMargin(std::max(0, p.spaceAfter) / 15.0);
-    if (!p.tabs.empty()) {
-        QList<QTextOption::Tab> tabs;
-        for (const int t : p.tabs)
-            tabs << QTextOption::Tab(t / 15.0, QTextOption::LeftTab);
+    if (p.pageBreakBefore)
+        f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    if (p.lineSpacing != 0) {
+        if (p.lineMultiple && p.lineSpacing > 0)
+            f.setLineHeight(p.lineSpacing * 100.0 / 240.0, QTextBlockFormat::ProportionalHeight);
+        else
+            f.setLineHeight(std::abs(p.lineSpacing) / 15.0,
+                            p.lineSpacing > 0 ? QTextBlockFormat::MinimumHeight : QTextBlockFormat::FixedHeight);
+    }
+    // The stops are measured from the margin; the layout measures them from
+    // where the first line starts. A hanging indent is a stop of its own.
+    const int lineStart = p.leftIndent + p.firstIndent;
+    std::vector<RtfTab> stops = p.tabs;
+    if (p.firstIndent < 0)
+        stops.push_back(RtfTab{p.leftIndent, 0, 0});
+    std::sort(stops.begin(), stops.end(), [](const RtfTab& a, const RtfTab& b) { return a.position < b.position; });
+    QList<QTextOption::Tab> tabs;
+    QList<QVariant> leaders;
+    for (const RtfTab& t : stops) {
+        if (t.position <= lineStart || (!tabs.isEmpty() && t.position * 1.0 / 15 <= tabs.last().position))
+            continue;
+        static const QTextOption::TabType kinds[] = {QTextOption::LeftTab, QTextOption::CenterTab,
+                                                     QTextOption::RightTab, QTextOption::DelimiterTab};
+        tabs << QTextOption::Tab((t.position - lineStart) / 15.0, kinds[t.kind & 3],
+                                 t.kind == 3 ? QChar(u',') : QChar());
+        leaders << int(t.leader);
+    }
+    if (!tabs.isEmpty()) {
         f.setTabPositions(tabs);
+        f.setProperty(kTabLeaders, leaders);
     }
     return f;
 }

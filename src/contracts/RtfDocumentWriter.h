@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringView>
 #include <QTextCursor>
+#include <QTextFormat>
 
 #include <unordered_map>
 #include <vector>
@@ -21,13 +22,26 @@ struct RtfCharState {
     int halfPoints = 24;
     int font = -1; // -1: the document's default font
     int color = 0;
+    int highlight = 0;     // background colour from the table; 0: none
+    bool hidden = false;   // hidden or deleted: never shown
+    signed char raise = 0; // 1 superscript, -1 subscript
+    signed char caps = 0;  // 1 all capitals, 2 small capitals
+    int field = 0;         // a page field (PageDecoration::Field); 0: plain text
 
     bool operator==(const RtfCharState& o) const
     {
         return bold == o.bold && italic == o.italic && underline == o.underline && strike == o.strike &&
-               halfPoints == o.halfPoints && font == o.font && color == o.color;
+               halfPoints == o.halfPoints && font == o.font && color == o.color && highlight == o.highlight &&
+               hidden == o.hidden && raise == o.raise && caps == o.caps && field == o.field;
     }
     bool operator!=(const RtfCharState& o) const { return !(*this == o); }
+};
+
+// A tab stop: its place from the left margin in twips, its kind and leader.
+struct RtfTab {
+    int position = 0;
+    signed char kind = 0;   // 0 left, 1 centre, 2 right, 3 decimal
+    signed char leader = 0; // 0 none, else the leader character's code
 };
 
 // The paragraph formatting in force; lengths in twips.
@@ -38,12 +52,20 @@ struct RtfParaState {
     int firstIndent = 0;
     int spaceBefore = 0;
     int spaceAfter = 0;
-    std::vector<int> tabs; // tab stops, from the left indent
+    int lineSpacing = 0; // \sl: 0 single, > 0 at least, < 0 exactly
+    bool lineMultiple = false;
+    bool pageBreakBefore = false;
+    int tableLevel = 0; // 0: not in a table; 1 a table, 2 a table inside it, ...
+    int list = 0;       // \ls: the list override; 0 none
+    int listLevel = 0;
+    RtfTab nextTab; // kind and leader for the next stop
+    std::vector<RtfTab> tabs;
 };
 
 struct RtfFont {
     QString name;
     int codePage = 0; // 0: the document's own
+    int symbols = 0;  // a symbol font (RtfSymbolFont) whose characters are mapped to Unicode
 };
 
 // The fonts and colours a document defines, by their numbers.
@@ -63,9 +85,17 @@ struct RtfTables {
 class RtfDocumentWriter {
 public:
     RtfDocumentWriter(QTextDocument& doc, const RtfTables& tables);
+    ~RtfDocumentWriter();
+    RtfDocumentWriter(const RtfDocumentWriter&) = delete;
+    RtfDocumentWriter& operator=(const RtfDocumentWriter&) = delete;
 
     void addText(QStringView text, const RtfCharState& ch);
-    bool paragraphHasContent() const { return m_paraHasContent; }
+    bool paragraphHasContent() const { return m_paraHasContent || !m_run.isEmpty(); }
+    // Whether anything has been written at all.
+    bool isEmpty() const;
+    QTextCursor& cursor() { return m_cursor; }
+    // Writes what is gathered, so the cursor stands at the end of the text.
+    void flush() { flushRun(); }
     // The next paragraph to end starts on a new page.
     void breakPageBefore() { m_pageBreakBefore = true; }
     // Ends the paragraph with these formats and starts a new one.
@@ -77,8 +107,13 @@ private:
     void flushRun();
     void closeBlock(const RtfParaState& para, const RtfCharState& ch);
     QTextCharFormat charFormat(const RtfCharState& s) const;
-    static QTextBlockFormat blockFormat(const RtfParaState& p);
 
+public:
+    static QTextBlockFormat blockFormat(const RtfParaState& p);
+    // A block property: the leader character of each tab stop, 0 for none.
+    static constexpr int kTabLeaders = QTextFormat::UserProperty + 0x2108;
+
+private:
     QTextCursor m_cursor;
     const RtfTables& m_tables;
     QString m_run;
