@@ -118,6 +118,7 @@ void RtfStateReader::run()
         c.insertBlock(m_stories[Notes].own->begin().blockFormat());
         c.insertFragment(QTextDocumentFragment(m_stories[Notes].own.get()));
     }
+    m_stories[Body].flow.reset(); // its edit block ends, and with it the change signals
     StoryText& header = m_stories[Header];
     StoryText& footer = m_stories[Footer];
     if (!header.flow->isEmpty() || !footer.flow->isEmpty()) {
