@@ -23,6 +23,11 @@ RtfDocumentWriter::RtfDocumentWriter(QTextDocument& doc, const RtfTables& tables
     m_cursor.beginEditBlock();
 }
 
+RtfDocumentWriter::RtfDocumentWriter(const QTextCursor& at, const RtfTables& tables) : m_cursor(at), m_tables(tables)
+{
+    m_cursor.beginEditBlock();
+}
+
 RtfDocumentWriter::~RtfDocumentWriter()
 {
     m_cursor.endEditBlock();
@@ -73,11 +78,28 @@ void RtfDocumentWriter::closeBlock(const RtfParaState& para, const RtfCharState&
         bf.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
     m_pageBreakBefore = false;
     m_cursor.setBlockFormat(bf);
-    m_cursor.setBlockCharFormat(charFormat(ch));
+    // Merged, not set: in a table cell's first paragraph this format also
+    // carries the cell's spans.
+    m_cursor.mergeBlockCharFormat(charFormat(ch));
     m_paraHasContent = false;
 }
 
 QTextCharFormat RtfDocumentWriter::charFormat(const RtfCharState& s) const
+{
+    if (m_formatsVersion != m_tables.version) {
+        m_formats.clear();
+        m_formatsVersion = m_tables.version;
+    }
+    for (auto it = m_formats.rbegin(); it != m_formats.rend(); ++it)
+        if (it->first == s)
+            return it->second;
+    if (m_formats.size() >= 16)
+        m_formats.erase(m_formats.begin());
+    m_formats.emplace_back(s, makeCharFormat(s));
+    return m_formats.back().second;
+}
+
+QTextCharFormat RtfDocumentWriter::makeCharFormat(const RtfCharState& s) const
 {
     QTextCharFormat f;
     f.setFontWeight(s.bold ? QFont::Bold : QFont::Normal);

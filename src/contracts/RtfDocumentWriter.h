@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QString>
 #include <QStringView>
+#include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextFormat>
 
@@ -10,7 +11,6 @@
 #include <vector>
 
 class QTextBlockFormat;
-class QTextCharFormat;
 class QTextDocument;
 
 // The character formatting in force at a point of the text.
@@ -73,6 +73,7 @@ struct RtfTables {
     std::unordered_map<int, RtfFont> fonts;
     std::vector<QColor> colors;
     int defaultFont = 0;
+    int version = 0; // changes whenever a font or colour is added
 
     // The font numbered `number` (-1: the default font), or null.
     const RtfFont* font(int number) const;
@@ -85,6 +86,8 @@ struct RtfTables {
 class RtfDocumentWriter {
 public:
     RtfDocumentWriter(QTextDocument& doc, const RtfTables& tables);
+    // Writes from `at` on, in an empty paragraph of its own (a table cell).
+    RtfDocumentWriter(const QTextCursor& at, const RtfTables& tables);
     ~RtfDocumentWriter();
     RtfDocumentWriter(const RtfDocumentWriter&) = delete;
     RtfDocumentWriter& operator=(const RtfDocumentWriter&) = delete;
@@ -107,6 +110,7 @@ private:
     void flushRun();
     void closeBlock(const RtfParaState& para, const RtfCharState& ch);
     QTextCharFormat charFormat(const RtfCharState& s) const;
+    QTextCharFormat makeCharFormat(const RtfCharState& s) const;
 
 public:
     static QTextBlockFormat blockFormat(const RtfParaState& p);
@@ -116,6 +120,10 @@ public:
 private:
     QTextCursor m_cursor;
     const RtfTables& m_tables;
+    // The formats made last: a paragraph of many changes mostly goes back
+    // and forth between a few.
+    mutable std::vector<std::pair<RtfCharState, QTextCharFormat>> m_formats;
+    mutable int m_formatsVersion = -1;
     QString m_run;
     RtfCharState m_runState;
     bool m_paraHasContent = false;

@@ -325,7 +325,10 @@ void RtfStateReader::textWord(const RtfControlWord& cw, const RtfWord& w)
     case RtfAction::ListTable: m_cur.dest = Dest::ListTable; return;
     case RtfAction::ListOverrideTable: m_cur.dest = Dest::ListOverrideTable; return;
     case RtfAction::DocumentCodePage: m_docCodePage = cw.value ? cw.value : clampInt(w.param, 0, 65535); return;
-    case RtfAction::DefaultFont: m_tables.defaultFont = clampInt(w.param, 0, 1 << 20); return;
+    case RtfAction::DefaultFont:
+        m_tables.defaultFont = clampInt(w.param, 0, 1 << 20);
+        ++m_tables.version;
+        return;
     default: break;
     }
     if (!tableWord(cw, w) && !storyWord(cw, w))
@@ -387,10 +390,8 @@ bool RtfStateReader::storyWord(const RtfControlWord& cw, const RtfWord& w)
     case RtfAction::SectionDefaults: m_sectionPage = true; return true;
     case RtfAction::SectionBreak: m_sectionPage = cw.value != 0; return true;
     case RtfAction::Footnote:
-        if (m_cur.story != Body) {
-            skipRestOfGroup(); // no notes inside notes
-            return true;
-        }
+        if (m_cur.story != Body)
+            return true; // a note inside a note or header: its text stays where it is
         m_cur.story = Notes;
         m_cur.para = RtfParaState();
         m_cur.level = -1;
@@ -559,6 +560,7 @@ void RtfStateReader::commitFont()
     m_tableEntry.symbols = rtfSymbolFontOf(m_tableEntry.name, m_tableCharset);
     if (m_tables.fonts.size() < 10000 || m_tables.fonts.count(m_tableFont))
         m_tables.fonts[m_tableFont] = m_tableEntry;
+    ++m_tables.version;
     m_tableFont = -1;
     m_tableName.clear();
 }
@@ -589,6 +591,7 @@ void RtfStateReader::plainByte(uchar b)
                                           ? QColor()
                                           : QColor(std::max(m_red, 0), std::max(m_green, 0), std::max(m_blue, 0)));
             m_red = m_green = m_blue = -1;
+            ++m_tables.version;
         }
         return;
     case Dest::FieldInstruction:
