@@ -143,9 +143,10 @@ private slots:
             QCOMPARE(t->cellAt(c.row, c.column).rowSpan(), c.rowSpan);
             QCOMPARE(t->cellAt(c.row, c.column).columnSpan(), c.columnSpan);
         }
-        QCOMPARE(cellText(tables[1], 0, 1), u"scaun B"_s); // the nested table, inside row 5
-        QVERIFY(t->cellAt(4, 1).firstCursorPosition().currentTable() != t ||
-                tables[1]->parentFrame() != doc.rootFrame());
+        // The word processor put the nested table after "300 lei", in that cell.
+        QCOMPARE(cellText(tables[1], 0, 1), u"scaun B"_s);
+        const QTextTableCell holder = t->cellAt(tables[1]->firstPosition());
+        QCOMPARE(QList<int>({holder.row(), holder.column()}), QList<int>({3, 2}));
     }
 
     void headersFootersAndNotesPrinted()
@@ -256,6 +257,16 @@ private slots:
         QCOMPARE(t->cellAt(0, 1).columnSpan(), 2);
         QCOMPARE(cellText(t, 1, 2), u"e"_s);
         QCOMPARE(t->format().columnWidthConstraints().value(0).rawValue(), 100.0); // 1500 twips
+
+        // A nested table opening its cell stays in that cell.
+        auto nested = readRtf(body("\\trowd\\cellx1000\\cellx2000\\pard\\intbl a\\cell\\itap2 x\\nestcell y"
+                                   "\\nestcell{\\*\\nesttableprops\\trowd\\cellx500\\cellx900\\nestrow}"
+                                   "{\\nonesttables\\par}\\itap1 z\\cell\\row\\pard"));
+        const QList<QTextTable*> both = tablesOf(nested->rootFrame());
+        QCOMPARE(both.size(), 2);
+        QCOMPARE(both[0]->cellAt(both[1]->firstPosition()).column(), 1);
+        QCOMPARE(cellText(both[1], 0, 1), u"y"_s);
+        QVERIFY(cellText(both[0], 0, 1).endsWith(u"z"_s));
     }
 
     // Random mixtures of the constructs above, with fixed seeds: each result
