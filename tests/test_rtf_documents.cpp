@@ -258,6 +258,9 @@ private slots:
         QCOMPARE(cellText(t, 1, 2), u"e"_s);
         QCOMPARE(t->format().columnWidthConstraints().value(0).rawValue(), 100.0); // 1500 twips
 
+        auto panose = readRtf("{\\rtf1{\\fonttbl{\\f0{\\*\\panose 0202}Times New Roman;}}\\f0 t}");
+        QCOMPARE(formatOf(*panose, u"t"_s).fontFamilies().toStringList(), QStringList{u"Times New Roman"_s});
+
         // A nested table opening its cell stays in that cell.
         auto nested = readRtf(body("\\trowd\\cellx1000\\cellx2000\\pard\\intbl a\\cell\\itap2 x\\nestcell y"
                                    "\\nestcell{\\*\\nesttableprops\\trowd\\cellx500\\cellx900\\nestrow}"

@@ -369,6 +369,10 @@ bool RtfStateReader::tableWord(const RtfControlWord& cw, const RtfWord& w)
     }
     case RtfAction::EndRow: {
         const int at = cw.value ? std::max(2, para.tableLevel) : 1;
+        if (level() == 0 && story().flow->paragraphHasContent(0)) {
+            endParagraph(); // cells never declared part of a table: a line of them
+            return true;
+        }
         story().flow->endRow(m_rows[std::min(at, kMaxTableLevel - 1)], at);
         return true;
     }
