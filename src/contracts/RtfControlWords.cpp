@@ -41,6 +41,7 @@ constexpr RtfControlWord kWords[] = {
     {"cell", A::EndCell, 0},
     {"cellx", A::CellRight, 0},
     {"cf", A::Color, 0},
+    {"chcbpat", A::Highlight, 0},
     {"chftn", A::NoteNumber, 0},
     {"chpgn", A::PageNumber, 0},
     {"clmrg", A::CellMerge, 1},

@@ -307,12 +307,7 @@ void RtfStateReader::textWord(const RtfControlWord& cw, const RtfWord& w)
         return;
     case RtfAction::Font: ch.font = clampInt(w.param, 0, 1 << 20); return;
     case RtfAction::Color: ch.color = clampInt(w.param, 0, 1 << 20); return;
-    case RtfAction::PlainCharacters: {
-        const bool hidden = ch.hidden && m_cur.story != Body; // a dropped field result stays dropped
-        ch = RtfCharState();
-        ch.hidden = hidden;
-        return;
-    }
+    case RtfAction::PlainCharacters: ch = RtfCharState(); return;
     case RtfAction::FontTable:
         m_cur.dest = Dest::FontTable;
         m_tableFont = -1;
@@ -437,7 +432,7 @@ bool RtfStateReader::storyWord(const RtfControlWord& cw, const RtfWord& w)
             m_cur.ch.field = m_cur.pageField;
             emitText(u"#");
             m_cur.ch.field = 0;
-            m_cur.ch.hidden = true;
+            m_cur.dropped = true;
         }
         return true;
     case RtfAction::PageNumber:
@@ -675,7 +670,7 @@ void RtfStateReader::textChar(QChar c)
 
 void RtfStateReader::emitText(QStringView s)
 {
-    if (s.isEmpty() || m_cur.dest != Dest::Text)
+    if (s.isEmpty() || m_cur.dest != Dest::Text || m_cur.dropped)
         return;
     if (m_awaitNote)
         settleNote(false);

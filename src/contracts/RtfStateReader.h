@@ -38,6 +38,7 @@ private:
         signed char level = -1; // table level of the text, when fixed by a list number's group
         signed char pageField = 0;
         bool nestProps = false; // inside the properties of a nested table's row
+        bool dropped = false;   // a page field's old result: its text is not kept
     };
 
     struct StoryText {
