@@ -199,6 +199,13 @@ private slots:
             QVERIFY(collapsed(pages[p]).contains(u"Pagina %1 din 2"_s.arg(p + 1)));
         }
         QVERIFY(pages[1].contains(u"Pagina a doua"_s) && !pages[0].contains(u"Pagina a doua"_s));
+        // A title page has its own header and footer, empty when not given.
+        auto title = readRtf(body("\\titlepg{\\headerf PRIMA}{\\header ANTET}{\\footer subsol \\chpgn}unu\\page doi"));
+        const QStringList titled = printedPages(*title, dir.filePath(u"title.pdf"_s));
+        QCOMPARE(titled.size(), 2);
+        QVERIFY(titled[0].contains(u"PRIMA"_s) && !titled[0].contains(u"ANTET"_s) && !titled[0].contains(u"subsol"_s));
+        QVERIFY(titled[1].contains(u"ANTET"_s) && collapsed(titled[1]).contains(u"subsol 2"_s));
+
         // Another text in the same document leaves the header behind.
         doc.setPlainText(u"alt act"_s);
         QCoreApplication::processEvents();

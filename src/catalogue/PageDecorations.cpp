@@ -74,8 +74,8 @@ void drawPageDecorations(QPainter& painter, const QTextDocument& document, QPrin
         doc->documentLayout()->draw(&painter, ctx);
         painter.restore();
     };
-    paint(d->header(), true);
-    paint(d->footer(), false);
+    paint(d->header(page), true);
+    paint(d->footer(page), false);
 }
 
 } // namespace Module1

@@ -198,6 +198,7 @@ constexpr RtfControlWord kWords[] = {
     {"template", A::SkipDestination, 0},
     {"themedata", A::SkipDestination, 0},
     {"title", A::SkipDestination, 0},
+    {"titlepg", A::TitlePage, 0},
     {"tldot", A::TabLeader, '.'},
     {"tleq", A::TabLeader, '='},
     {"tlhyph", A::TabLeader, '-'},

@@ -53,6 +53,7 @@ enum class RtfAction {
     NoteStyle,      // value: 10 * (0 footnotes, 1 endnotes) + numbering style
     HeaderFooter,   // value: 10 * (0 header, 1 footer) + priority
     HeaderDistance, // value: 0 header, 1 footer
+    TitlePage,
     FieldInstruction,
     FieldResult,
     PageNumber,

@@ -119,12 +119,15 @@ void RtfStateReader::run()
         c.insertFragment(QTextDocumentFragment(m_stories[Notes].own.get()));
     }
     m_stories[Body].flow.reset(); // its edit block ends, and with it the change signals
-    StoryText& header = m_stories[Header];
-    StoryText& footer = m_stories[Footer];
-    if (!header.flow->isEmpty() || !footer.flow->isEmpty()) {
-        header.flow.reset(); // ends the edit blocks before the copies are made
-        footer.flow.reset();
-        PageDecoration* d = PageDecoration::attach(m_doc, header.own.get(), footer.own.get());
+    bool any = false;
+    for (int s = Header; s < StoryCount; ++s) {
+        any = any || !m_stories[s].flow->isEmpty();
+        m_stories[s].flow.reset(); // ends the edit blocks before the copies are made
+    }
+    if (any) {
+        PageDecoration* d = PageDecoration::attach(m_doc, m_stories[Header].own.get(), m_stories[Footer].own.get());
+        if (m_titlePage)
+            d->setFirstPage(m_stories[FirstHeader].own.get(), m_stories[FirstFooter].own.get());
         d->headerFromTop = m_decorationTwips[0];
         d->footerFromBottom = m_decorationTwips[1];
     }
@@ -407,19 +410,22 @@ bool RtfStateReader::storyWord(const RtfControlWord& cw, const RtfWord& w)
         return true;
     case RtfAction::NoteStyle: m_noteStyle[cw.value / 10] = cw.value % 10; return true;
     case RtfAction::HeaderFooter: {
-        const int which = cw.value / 10;
+        // The first page's own go apart; of the others, the right pages'
+        // (or every page's) win over the left pages'.
         const int priority = cw.value % 10;
-        if (m_cur.story != Body || priority <= m_headerPriority[which]) {
-            skipRestOfGroup(); // the first page's or the left pages' own, when the usual one exists
+        const int story = (cw.value / 10 ? Footer : Header) + (priority == 1 ? 2 : 0);
+        if (m_cur.story != Body || priority <= m_headerPriority[story - Header]) {
+            skipRestOfGroup();
             return true;
         }
-        m_headerPriority[which] = priority;
-        resetStory(which ? Footer : Header);
-        m_cur.story = char(which ? Footer : Header);
+        m_headerPriority[story - Header] = priority;
+        resetStory(story);
+        m_cur.story = char(story);
         m_cur.para = RtfParaState();
         m_cur.level = -1;
         return true;
     }
+    case RtfAction::TitlePage: m_titlePage = on(w); return true;
     case RtfAction::HeaderDistance: m_decorationTwips[cw.value] = clampInt(w.param, 0, 31680); return true;
     case RtfAction::FieldInstruction:
         m_cur.dest = Dest::FieldInstruction;
@@ -427,7 +433,7 @@ bool RtfStateReader::storyWord(const RtfControlWord& cw, const RtfWord& w)
         m_fieldDepth = int(m_stack.size());
         return true;
     case RtfAction::FieldResult:
-        if (m_cur.pageField && (m_cur.story == Header || m_cur.story == Footer)) {
+        if (m_cur.pageField && m_cur.story >= Header) {
             // The number the word processor saw last stands in for the page's own.
             m_cur.ch.field = m_cur.pageField;
             emitText(u"#");

@@ -27,7 +27,7 @@ public:
 
 private:
     enum class Dest { Text, FontTable, ColorTable, ListTable, ListOverrideTable, LevelText, FieldInstruction };
-    enum Story { Body, Notes, Header, Footer, StoryCount };
+    enum Story { Body, Notes, Header, Footer, FirstHeader, FirstFooter, StoryCount };
 
     struct Group {
         RtfCharState ch;
@@ -117,7 +117,8 @@ private:
     RtfCharState m_markState;
     int m_markLevel = 0;
     QString m_noteNumber;
-    int m_headerPriority[2] = {0, 0};
+    int m_headerPriority[4] = {0, 0, 0, 0}; // by story, from Header on
+    bool m_titlePage = false;               // the first page has its own header and footer
     int m_decorationTwips[2] = {720, 720};
 
     QByteArray m_fieldText;

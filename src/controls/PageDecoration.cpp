@@ -34,6 +34,13 @@ PageDecoration* PageDecoration::attach(QTextDocument& doc, const QTextDocument* 
     return d;
 }
 
+void PageDecoration::setFirstPage(const QTextDocument* header, const QTextDocument* footer)
+{
+    m_titlePage = true;
+    m_firstHeader = header && !header->isEmpty() ? header->clone(this) : nullptr;
+    m_firstFooter = footer && !footer->isEmpty() ? footer->clone(this) : nullptr;
+}
+
 QString PageDecoration::fieldText(int field, int page, int pages)
 {
     return QString::number(field == PageCount ? pages : page);

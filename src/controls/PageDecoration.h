@@ -22,6 +22,12 @@ public:
 
     QTextDocument* header() const { return m_header; }
     QTextDocument* footer() const { return m_footer; }
+    // The header and footer of page `page` (from 1): the first page may have
+    // its own, empty ones included.
+    QTextDocument* header(int page) const { return page == 1 && m_titlePage ? m_firstHeader : m_header; }
+    QTextDocument* footer(int page) const { return page == 1 && m_titlePage ? m_firstFooter : m_footer; }
+    // Gives the first page a header and footer of its own (either may be null).
+    void setFirstPage(const QTextDocument* header, const QTextDocument* footer);
 
     // The decoration kept with `doc`, or null.
     static PageDecoration* of(const QTextDocument& doc);
@@ -37,4 +43,7 @@ private:
 
     QTextDocument* m_header = nullptr;
     QTextDocument* m_footer = nullptr;
+    QTextDocument* m_firstHeader = nullptr;
+    QTextDocument* m_firstFooter = nullptr;
+    bool m_titlePage = false;
 };
