@@ -224,7 +224,7 @@ private slots:
             const char* text;
         } cases[] = {
             {body("Pretul este de {\\deleted 3.000 lei}{\\revised 3.500 lei}."), "Pretul este de 3.500 lei."},
-            {body("a{\\v NOTA INTERNA }b{\\deleted sters\\par}c"), "abc"},
+            {body("a{\\v NOTA INTERNA }b{\\deleted sters\\par}c\\par{\\deleted\\par}d"), "abc\nd"},
             {body("Art. 1{\\super\\chftn{\\*\\footnote\\pard{\\super\\chftn} Legea 287/2009.}} si 2{\\super\\chftn"
                   "{\\*\\footnote\\ftnalt\\pard{\\super\\chftn} Nota finala.}}\\par"),
              "Art. 11 si 2i\n\n1 Legea 287/2009.\ni Nota finala.\n"},

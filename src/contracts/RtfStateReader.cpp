@@ -716,7 +716,7 @@ void RtfStateReader::endParagraph()
     if (m_cur.dest != Dest::Text)
         return;
     // A deleted or hidden paragraph mark joins the paragraph to the next one.
-    if (m_cur.ch.hidden && story().flow->paragraphHasContent(level()))
+    if (m_cur.ch.hidden)
         return;
     startParagraph();
     story().flow->endParagraph(m_cur.para, m_cur.ch, level());
