@@ -37,6 +37,32 @@ void RtfDocumentWriter::addText(QStringView text, const RtfCharState& ch)
 {
     if (text.isEmpty() || ch.hidden)
         return;
+    if (ch.caps == 2) {
+        // Small capitals are drawn as capitals of a smaller size: the small
+        // capitals of the layout come out far too small on a printer. The
+        // text itself keeps its letters as written.
+        RtfCharState capitals = ch, small = ch;
+        capitals.caps = 0;
+        small.caps = 3;
+        // Spaces and signs go with the letters before them.
+        auto isSmall = [](QChar c, bool before) { return c.isLower() || (before && !c.isUpper() && !c.isDigit()); };
+        qsizetype from = 0;
+        bool smallRun = isSmall(text[0], true);
+        for (qsizetype i = 1; i <= text.size(); ++i) {
+            if (i == text.size() || isSmall(text[i], smallRun) != smallRun) {
+                addRun(text.mid(from, i - from), smallRun ? small : capitals);
+                from = i;
+                if (i < text.size())
+                    smallRun = !smallRun;
+            }
+        }
+        return;
+    }
+    addRun(text, ch);
+}
+
+void RtfDocumentWriter::addRun(QStringView text, const RtfCharState& ch)
+{
     if (m_run.isEmpty() || m_runState != ch) {
         flushRun();
         m_runState = ch;
@@ -117,8 +143,13 @@ QTextCharFormat RtfDocumentWriter::makeCharFormat(const RtfCharState& s) const
         f.setBackground(colors[size_t(s.highlight)]);
     if (s.raise)
         f.setVerticalAlignment(s.raise > 0 ? QTextCharFormat::AlignSuperScript : QTextCharFormat::AlignSubScript);
-    if (s.caps)
-        f.setFontCapitalization(s.caps == 1 ? QFont::AllUppercase : QFont::SmallCaps);
+    if (s.caps) {
+        f.setFontCapitalization(QFont::AllUppercase);
+        if (s.caps == 3) {
+            f.setFontPointSize(s.halfPoints / 2.0 * 0.8);
+            f.setProperty(kSmallCapitals, true);
+        }
+    }
     if (s.field)
         f.setProperty(PageDecoration::kFieldProperty, s.field);
     return f;

@@ -25,7 +25,7 @@ struct RtfCharState {
     int highlight = 0;     // background colour from the table; 0: none
     bool hidden = false;   // hidden or deleted: never shown
     signed char raise = 0; // 1 superscript, -1 subscript
-    signed char caps = 0;  // 1 all capitals, 2 small capitals
+    signed char caps = 0;  // 1 all capitals, 2 small capitals (3: their small letters, written)
     int field = 0;         // a page field (PageDecoration::Field); 0: plain text
 
     bool operator==(const RtfCharState& o) const
@@ -107,6 +107,7 @@ public:
     void finish(const RtfParaState& para, const RtfCharState& ch);
 
 private:
+    void addRun(QStringView text, const RtfCharState& ch);
     void flushRun();
     void closeBlock(const RtfParaState& para, const RtfCharState& ch);
     QTextCharFormat charFormat(const RtfCharState& s) const;
@@ -116,6 +117,8 @@ public:
     static QTextBlockFormat blockFormat(const RtfParaState& p);
     // A block property: the leader character of each tab stop, 0 for none.
     static constexpr int kTabLeaders = QTextFormat::UserProperty + 0x2108;
+    // A character property: small letters of small capitals.
+    static constexpr int kSmallCapitals = QTextFormat::UserProperty + 0x2109;
 
 private:
     QTextCursor m_cursor;

@@ -68,7 +68,7 @@ void RtfFlow::addText(QStringView text, const RtfCharState& ch, int level)
     if (m_out)
         return m_out->addText(text, ch);
     if (text.isEmpty() || ch.hidden)
-        return;
+        return; // recorded as it comes; the writer splits small capitals on replay
     if (!m_ops.empty() && m_ops.back().kind == Op::Text && m_ops.back().ch == ch)
         m_ops.back().text += text;
     else
