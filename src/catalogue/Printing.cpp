@@ -1,5 +1,6 @@
 #include "catalogue/Printing.h"
 
+#include "catalogue/PageDecorations.h"
 #include "catalogue/PrintSystem.h"
 #include "shell/Dialogs.h"
 
@@ -271,8 +272,8 @@ PrintOutcome printDocument(const QTextDocument& document, const PageMargins& mar
             return failure(PrintOutcome::Failed, QStringLiteral("Imprimanta nu a acceptat o pagina noua."), page);
         }
         drawPageText(painter, laid, laid.pages[size_t(page)]);
-        // Whatever else a page carries besides the act's text is drawn here,
-        // in device pixels of the printable area, with laid.area as the text area.
+        // The running header and footer, within the margins.
+        drawPageDecorations(painter, document, printer, laid.area, page + 1, pageCount);
     }
     if (!painter.end() || printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted)
         return failure(PrintOutcome::Failed, QStringLiteral("Imprimanta a raportat o eroare."), pageCount);

@@ -24,8 +24,6 @@ RtfCodePageDecoder::~RtfCodePageDecoder() = default;
 
 QString RtfCodePageDecoder::decode(const QByteArray& bytes, int codePage)
 {
-    if (codePage == 65001)
-        return QString::fromUtf8(bytes);
     if (codePage == 28591)
         return QString::fromLatin1(bytes);
     QStringDecoder* d = codePage == 0 ? nullptr : converter(codePage);
@@ -45,13 +43,18 @@ QStringDecoder* RtfCodePageDecoder::converter(int codePage)
     if (it != m_converters.end())
         return it->second.get();
     std::unique_ptr<QStringDecoder> found;
+    // UTF-8 too keeps its state: a character split between two runs of
+    // bytes is not lost.
+    if (codePage == 65001)
+        found = std::make_unique<QStringDecoder>(QStringDecoder::Utf8);
     const QByteArray n = QByteArray::number(codePage);
-    for (const QByteArray& name : {QByteArray("windows-" + n), QByteArray("cp" + n), QByteArray("ibm-" + n)}) {
-        auto d = std::make_unique<QStringDecoder>(name.constData());
-        if (d->isValid()) {
-            found = std::move(d);
+    const QByteArray names[] = {"windows-" + n, "cp" + n, "ibm-" + n};
+    for (const QByteArray& name : names) {
+        if (found)
             break;
-        }
+        auto d = std::make_unique<QStringDecoder>(name.constData());
+        if (d->isValid())
+            found = std::move(d);
     }
     return m_converters.emplace(codePage, std::move(found)).first->second.get();
 }

@@ -34,6 +34,55 @@ enum class RtfAction {
     FirstIndent,
     SpaceBefore,
     SpaceAfter,
+    // revisions, notes, pages and fields
+    Hidden,  // \v, \deleted
+    Raise,   // value: 1 super, -1 sub, 0 neither; \up and \dn by their number
+    RaiseBy, // value: 1 up, -1 down
+    Caps,    // value: 1 capitals, 2 small capitals
+    Highlight,
+    LineSpacing,
+    LineMultiple,
+    PageBreakBefore,
+    Section,
+    SectionDefaults,
+    SectionBreak, // value: 1 a new page, 0 not
+    ReadGroup,    // a group whose text is read even when marked ignorable
+    Footnote,
+    EndnoteMark,
+    NoteNumber,
+    NoteStyle,      // value: 10 * (0 footnotes, 1 endnotes) + numbering style
+    HeaderFooter,   // value: 10 * (0 header, 1 footer) + priority
+    HeaderDistance, // value: 0 header, 1 footer
+    TitlePage,
+    FieldInstruction,
+    FieldResult,
+    PageNumber,
+    // tables
+    InTable,
+    TableLevel,
+    RowDefaults,
+    RowLeft,
+    CellRight,
+    CellMerge, // value: 1 continues the cell to its left, 2 the cell above
+    EndCell,   // value: 0 \cell, 1 \nestcell
+    EndRow,    // value: 0 \row, 1 \nestrow
+    NestTableProps,
+    // lists and tabs
+    ListTable,
+    ListOverrideTable,
+    ListDef,
+    ListLevel,
+    LevelStyle,
+    LevelStart,
+    LevelText,
+    LevelFollow,
+    ListId,
+    ListOverride,
+    ListNumber,
+    ListLevelNumber,
+    ListText,
+    TabKind,   // value: 1 centre, 2 right, 3 decimal
+    TabLeader, // value: the leader character
 };
 
 struct RtfControlWord {

@@ -5,12 +5,17 @@
 
 class QTextDocument;
 
-// Reads rich text (RTF) into a QTextDocument: paragraphs with their alignment,
-// indents and spacing; bold, italic, underline, strike-out, font, size and
-// colour; code-page and Unicode escapes. Tables, pictures and other objects
-// are dropped, their text kept where there is any. Malformed input never
-// crashes or hangs the reader: nesting and size are bounded and every byte is
-// read at most a fixed number of times.
+// Reads rich text (RTF) into a QTextDocument as its author sees it:
+// paragraphs with their alignment, indents, spacing, tab stops and page
+// breaks; bold, italic, underline, strike-out, raised and lowered text,
+// capitals, font, size, colour and highlight; code-page and Unicode escapes
+// and symbol fonts; tables (nested and merged cells too), numbered and
+// bulleted lists, text boxes, footnotes and endnotes (gathered at the end).
+// Deleted revisions and hidden text are left out. The running header and
+// footer are kept beside the document (PageDecoration) for printing.
+// Pictures and other objects are dropped. Malformed input never crashes or
+// hangs the reader: nesting and size are bounded and the work grows in step
+// with the input.
 class RtfReader {
 public:
     struct Limits {
