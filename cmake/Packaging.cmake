@@ -20,7 +20,7 @@ add_custom_command(OUTPUT ${TARVENOR_PKG_DIR}/icons/256x256/apps/tarvenor.png
   DEPENDS make_icon
   COMMENT "Drawing the icon")
 set(TARVENOR_PKG_GZ)
-foreach(f tarvenor.1 changelog)
+foreach(f tarvenor.1 tarvenor-update.1 changelog)
   add_custom_command(OUTPUT ${TARVENOR_PKG_DIR}/${f}.gz
     COMMAND sh -c "gzip -9n -c '${TARVENOR_PKG_SRC}/${f}' > '${TARVENOR_PKG_DIR}/${f}.gz'"
     DEPENDS ${TARVENOR_PKG_SRC}/${f}
@@ -28,19 +28,24 @@ foreach(f tarvenor.1 changelog)
   list(APPEND TARVENOR_PKG_GZ ${TARVENOR_PKG_DIR}/${f}.gz)
 endforeach()
 file(MAKE_DIRECTORY ${TARVENOR_PKG_DIR})
-file(CREATE_LINK ../${TARVENOR_PROGRAM_FOLDER}/tarvenor ${TARVENOR_PKG_DIR}/tarvenor SYMBOLIC)
+foreach(program tarvenor tarvenor-update)
+  file(CREATE_LINK ../${TARVENOR_PROGRAM_FOLDER}/${program} ${TARVENOR_PKG_DIR}/${program} SYMBOLIC)
+endforeach()
 add_custom_target(tarvenor_package_files ALL
   DEPENDS ${TARVENOR_PKG_DIR}/db/database.sqlite ${TARVENOR_PKG_DIR}/icons/256x256/apps/tarvenor.png ${TARVENOR_PKG_GZ})
 
-install(TARGETS tarvenor RUNTIME DESTINATION ${TARVENOR_PROGRAM_FOLDER})
+install(TARGETS tarvenor tarvenor-update RUNTIME DESTINATION ${TARVENOR_PROGRAM_FOLDER})
 install(FILES ${TARVENOR_PKG_DIR}/db/database.sqlite ${TARVENOR_SCHEMA} ${TARVENOR_PKG_SRC}/installed
-  DESTINATION ${TARVENOR_PROGRAM_FOLDER}/db)
+  ${CMAKE_CURRENT_SOURCE_DIR}/db/termene-uzuale DESTINATION ${TARVENOR_PROGRAM_FOLDER}/db)
+# What the administrator edits: conffiles of the package.
+install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/db/trusted-keys ${TARVENOR_PKG_SRC}/zile-nelucratoare
+  DESTINATION /etc/tarvenor)
 install(FILES ${TARVENOR_DOCS} DESTINATION ${TARVENOR_PROGRAM_FOLDER}/Docs)
-install(FILES ${TARVENOR_PKG_DIR}/tarvenor DESTINATION bin)
+install(FILES ${TARVENOR_PKG_DIR}/tarvenor ${TARVENOR_PKG_DIR}/tarvenor-update DESTINATION bin)
 install(FILES ${TARVENOR_PKG_SRC}/tarvenor.desktop DESTINATION share/applications)
 install(FILES ${TARVENOR_PKG_SRC}/ro.tarvenor.Tarvenor.metainfo.xml DESTINATION share/metainfo)
 install(DIRECTORY ${TARVENOR_PKG_DIR}/icons/ DESTINATION share/icons/hicolor)
-install(FILES ${TARVENOR_PKG_DIR}/tarvenor.1.gz DESTINATION share/man/man1)
+install(FILES ${TARVENOR_PKG_DIR}/tarvenor.1.gz ${TARVENOR_PKG_DIR}/tarvenor-update.1.gz DESTINATION share/man/man1)
 install(FILES ${TARVENOR_PKG_SRC}/copyright ${TARVENOR_PKG_DIR}/changelog.gz DESTINATION share/doc/tarvenor)
 
 set(CPACK_GENERATOR DEB)
@@ -55,6 +60,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${TARVENOR_PKG_SRC}/conffiles ${TARVENOR_PKG_SRC}/postinst ${TARVENOR_PKG_SRC}/postrm)
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "legal acts, agenda and contract templates for lawyers
 A desktop tool for Romanian lawyers: a catalogue of legal acts with search,
 a full-text viewer, printing, favourites and recently viewed acts; a

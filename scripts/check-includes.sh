@@ -12,7 +12,7 @@ rank() {
     shell) echo 2 ;;
     catalogue | agenda | contracts) echo 3 ;;
     ui) echo 4 ;;
-    main.cpp) echo 5 ;;
+    main.cpp | tarvenor_update.cpp) echo 5 ;;
     *) echo "" ;;
   esac
 }

@@ -10,14 +10,20 @@ trap 'rm -rf "$root"' EXIT
 dpkg -x "$deb" "$root"
 
 fail=0
-for f in usr/lib/tarvenor/tarvenor usr/lib/tarvenor/db/database.sqlite usr/lib/tarvenor/db/installed \
+for f in usr/lib/tarvenor/tarvenor usr/lib/tarvenor/tarvenor-update usr/lib/tarvenor/db/database.sqlite \
+         usr/lib/tarvenor/db/termene-uzuale etc/tarvenor/trusted-keys etc/tarvenor/zile-nelucratoare \
+         usr/share/man/man1/tarvenor-update.1.gz usr/lib/tarvenor/db/installed \
          usr/lib/tarvenor/db/schema.sql usr/share/applications/tarvenor.desktop \
          usr/share/metainfo/ro.tarvenor.Tarvenor.metainfo.xml usr/share/man/man1/tarvenor.1.gz \
          usr/share/icons/hicolor/48x48/apps/tarvenor.png usr/share/icons/hicolor/256x256/apps/tarvenor.png \
          usr/share/doc/tarvenor/copyright; do
   [ -e "$root/$f" ] || { echo "missing from the package: /$f"; fail=1; }
 done
-[ "$(readlink "$root/usr/bin/tarvenor")" = "../lib/tarvenor/tarvenor" ] || { echo "/usr/bin/tarvenor is not the program's link"; fail=1; }
+for p in tarvenor tarvenor-update; do
+  [ "$(readlink "$root/usr/bin/$p")" = "../lib/tarvenor/$p" ] || { echo "/usr/bin/$p is not the program's link"; fail=1; }
+done
+dpkg-deb -e "$deb" "$root/DEBIAN"
+grep -qx /etc/tarvenor/trusted-keys "$root/DEBIAN/conffiles" || { echo "trusted-keys is no conffile"; fail=1; }
 ls "$root"/usr/lib/tarvenor/Docs/*.rtf >/dev/null || fail=1
 desktop-file-validate "$root/usr/share/applications/tarvenor.desktop" || fail=1
 appstreamcli validate --no-net "$root/usr/share/metainfo/ro.tarvenor.Tarvenor.metainfo.xml" || fail=1

@@ -6,7 +6,7 @@ set -eu
 cd "$(dirname "$0")/.."
 dir="${TARVENOR_BUILD_DIR:-build-package}"
 TARVENOR_EXTRA_PACKAGES="dpkg-dev ${TARVENOR_EXTRA_PACKAGES:-}" TARVENOR_BUILD_DIR="$dir" \
-  TARVENOR_BUILD_TARGETS="tarvenor tarvenor_package_files" \
+  TARVENOR_BUILD_TARGETS="tarvenor tarvenor-update tarvenor_package_files" \
   TARVENOR_CMAKE_ARGS="-DTARVENOR_PACKAGE=ON -DTARVENOR_TESTS=OFF ${TARVENOR_CMAKE_ARGS:-}" ./scripts/setup.sh
 (cd "$dir" && cpack -G DEB)
 mkdir -p build

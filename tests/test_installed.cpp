@@ -2,10 +2,13 @@
 // is never written, the catalogue is read from it, and each user's favourites,
 // recent acts and agenda live in their own XDG data folder, apart and kept
 // across restarts.
+#include "catalogue/UpdatePack.h"
+#include "support/SignedPacks.h"
 #include "support/TestSupport.h"
 
 #include <QCryptographicHash>
 #include <QDirIterator>
+#include <QProcess>
 #include <QtTest>
 
 using namespace testsupport;
@@ -134,6 +137,67 @@ private slots:
         in.program.exec(QStringLiteral("delete from Acte where ID = (select max(ID) from Acte)"));
         in.as(in.homeA);
         QCOMPARE(in.ui().List1->Count(), acts);
+    }
+
+    void administratorCommand()
+    {
+        Installed in;
+        // The command lies beside the program, as the package lays it out;
+        // the trusted keys come from the administrator's configuration.
+        const QString command = in.program.dir() + QStringLiteral("/tarvenor-update");
+        QVERIFY(QFile::copy(QStringLiteral(TARVENOR_BINARY_DIR "/tarvenor-update"), command));
+        QTemporaryDir config;
+        QVERIFY(QFile::rename(in.program.dir() + QStringLiteral("/db/trusted-keys"),
+                              config.filePath(QStringLiteral("trusted-keys"))));
+        qputenv("TARVENOR_CONFIG_DIR", config.path().toUtf8());
+        auto run = [&](const QStringList& args, QString& output) {
+            QProcess p;
+            p.setProcessChannelMode(QProcess::MergedChannels);
+            p.start(command, args);
+            p.waitForFinished(60000);
+            output = QString::fromUtf8(p.readAll());
+            return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        };
+        const QString good = in.program.dir() + QStringLiteral("/pack.sql");
+        UpdatePack::Act act{9001,      u"Legea nr. 9001/2030"_s,
+                            u"2030"_s, u"02-01-2030"_s,
+                            u"1"_s,    u"parlamentul"_s,
+                            u"lege"_s, u"Art. 1."_s,
+                            u"9001"_s, 0};
+        QVERIFY(UpdatePack::writeFile(good, (UpdatePack::actStatement(act) + u";\n"_s).toUtf8()));
+        signPack(good, versionComment(u"2030.01.01"_s));
+        const QString bad = in.program.dir() + QStringLiteral("/bad.sql");
+        QByteArray tampered = readBytes(good);
+        tampered.replace("9001/2030", "9002/2030");
+        writeBytes(bad, tampered);
+        QFile::copy(good + QStringLiteral(".minisig"), bad + QStringLiteral(".minisig"));
+
+        const QStringList before = digest(in.program.dir());
+        const QString updated = in.state.filePath(QStringLiteral("database.sqlite"));
+        auto titles = [&] { return joinedRows(in.program, u"select count(*) from Acte"_s); };
+        QString out;
+        QCOMPARE(run({bad}, out), 1);
+        QVERIFY2(out.contains(u"nu este semnat de un editor de incredere"_s), qPrintable(out));
+        QCOMPARE(run({good}, out), 0);
+        QVERIFY2(out.contains(u"Actualizare reusita: 1 acte noi"_s) && out.contains(u"2030.01.01"_s), qPrintable(out));
+        QCOMPARE(run({good}, out), 1); // already applied
+        QVERIFY2(out.contains(u"Catalogul este deja la zi"_s), qPrintable(out));
+        QCOMPARE(run({}, out), 2);
+        QCOMPARE(digest(in.program.dir()), before);
+
+        // Users read the updated copy, which a package upgrade keeps while its
+        // own catalogue is not newer.
+        in.as(in.homeA);
+        const int listed = in.ui().List1->Count();
+        QCOMPARE(run({u"--dupa-instalare"_s}, out), 0);
+        QVERIFY(QFileInfo::exists(updated));
+        in.as(in.homeA);
+        QCOMPARE(in.ui().List1->Count(), listed);
+        QCOMPARE(titles().value(0).toInt() + 1, listed);
+        in.program.exec(
+            u"insert into versiune_catalog (versiune, comentariu, aplicat) values ('2031.01.01', '', '')"_s);
+        QCOMPARE(run({u"--dupa-instalare"_s}, out), 0);
+        QVERIFY2(!QFileInfo::exists(updated), qPrintable(out));
     }
 };
 

@@ -18,6 +18,8 @@ modDB::modDB(const QString& programDir) : m_schema(QDir(programDir).filePath(QSt
     m_userPath = files.userDatabase;
 }
 
+modDB::modDB(const DataLocation::Files& files) : m_path(files.database), m_userPath(files.userDatabase) {}
+
 modDB::~modDB()
 {
     m_rs.reset();

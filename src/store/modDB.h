@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/DataLocation.h"
 #include "store/Recordset.h"
 #include "store/StoreError.h"
 
@@ -15,6 +16,9 @@ class Connection;
 class modDB {
 public:
     explicit modDB(const QString& programDir);
+    // The given files, whatever form the program folder has: the
+    // administrator's command opens the catalogue itself this way.
+    explicit modDB(const DataLocation::Files& files);
     ~modDB();
     modDB(const modDB&) = delete;
     modDB& operator=(const modDB&) = delete;
