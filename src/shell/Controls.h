@@ -108,4 +108,8 @@ struct Controls {
 
     // Hidden boxes outside the panels
     QLineEdit* idag = nullptr;
+
+    // Act reader: heading list and "Salveaza" under the viewer
+    ComboBox* articole = nullptr;
+    ClickLabel* salveaza = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "agenda/DayViews.h"
 #include "agenda/EventEditor.h"
 #include "agenda/EventTypes.h"
+#include "catalogue/ActReader.h"
 #include "catalogue/ActViewer.h"
 #include "catalogue/Favourites.h"
 #include "catalogue/PrintCommand.h"
@@ -13,6 +14,7 @@
 #include "shell/Navigation.h"
 #include "store/modDB.h"
 #include "ui/Layout.h"
+#include "ui/ReaderLayout.h"
 #include "ui/Startup.h"
 #include "ui/WindowArt.h"
 #include "ui/WindowChrome.h"
@@ -137,6 +139,12 @@ void Form1::connectControls()
     connect(u.deftip, &ClickLabel::Click, this, &Form1::deftip_Click);
     connect(u.Label28, &ClickLabel::Click, this, &Form1::Label28_Click);
     connect(u.Label34, &ClickLabel::Click, this, &Form1::Label34_Click);
+
+    // Act reader: headings, links between acts, citation, saving
+    Layout::buildReaderControls(this, u);
+    m_reader = std::make_unique<ActReader>(*m_ctx);
+    m_viewer->present = [this](const QString& text) { m_reader->present(text); };
+    m_viewer->onShown = [this](const QString& actId) { m_reader->actOpened(actId); };
 }
 
 void Form1::paintEvent(QPaintEvent*)

@@ -23,6 +23,7 @@ class DayViews;
 class EventEditor;
 class EventTypes;
 class Templates;
+class ActReader;
 
 // The program's one window. It owns the store, the controls and the
 // subsystems; each handler slot forwards to the subsystem that does the work.
@@ -121,4 +122,7 @@ private:
     std::unique_ptr<EventEditor> m_events;
     std::unique_ptr<EventTypes> m_types;
     std::unique_ptr<Templates> m_templates;
+
+    // Act reader: headings, links between acts, citation, saving
+    std::unique_ptr<ActReader> m_reader;
 };
