@@ -278,7 +278,7 @@ void ActReader::followLink(const QString& actId)
 {
     if (!actShown())
         return;
-    const Place here{m_actId, readingPosition()};
+    const Place here{m_actId, readingPosition(), m_ctx.ui.textlege->verticalScrollBar()->value()};
     if (!openAct(actId))
         return;
     m_back.push_back(here);
@@ -292,13 +292,18 @@ void ActReader::returnTo(std::vector<Place>& from, std::vector<Place>& to)
 {
     if (from.empty() || !actShown())
         return;
-    const Place here{m_actId, readingPosition()};
+    const Place here{m_actId, readingPosition(), m_ctx.ui.textlege->verticalScrollBar()->value()};
     const Place there = from.back();
     if (!openAct(there.actId))
         return;
     from.pop_back();
     to.push_back(here);
+    // The text is laid out as before, so the old scroll value puts the same
+    // line at the same height; the position lays the text out that far first.
     scrollTo(there.position);
+    QScrollBar* bar = m_ctx.ui.textlege->verticalScrollBar();
+    if (there.scroll <= bar->maximum())
+        bar->setValue(there.scroll);
 }
 
 void ActReader::goBack()

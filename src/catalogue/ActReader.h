@@ -47,7 +47,8 @@ protected:
 private:
     struct Place {
         QString actId;
-        qsizetype position = 0;
+        qsizetype position = 0; // the first character on screen
+        int scroll = 0;
     };
 
     bool actShown() const;

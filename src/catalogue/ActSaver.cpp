@@ -2,6 +2,7 @@
 
 #include "catalogue/Printing.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QPageLayout>
@@ -14,12 +15,11 @@
 namespace ActSaver {
 namespace {
 
-QString writeText(QTextEdit& box, const QString& path)
+QString writeBytes(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
-    const QByteArray bytes = box.toPlainText().toUtf8();
     if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();
         return file.errorString();
@@ -29,15 +29,15 @@ QString writeText(QTextEdit& box, const QString& path)
 
 QString writeOdf(QTextEdit& box, const QString& path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    QTextDocumentWriter writer(&file, QByteArrayLiteral("odf"));
-    if (!writer.write(box.document())) {
-        file.cancelWriting();
-        return file.errorString().isEmpty() ? QStringLiteral("documentul ODF nu a putut fi scris") : file.errorString();
-    }
-    return file.commit() ? QString() : file.errorString();
+    // The ODF writer closes its device when done, which a save file refuses;
+    // the document is written to memory first.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QTextDocumentWriter writer(&buffer, QByteArrayLiteral("odf"));
+    if (!writer.write(box.document()))
+        return QStringLiteral("documentul ODF nu a putut fi alcatuit");
+    return writeBytes(path, bytes);
 }
 
 QString writePdf(QTextEdit& box, const QString& path, const QString& docName, const QPageLayout* paper)
@@ -69,14 +69,7 @@ QString writePdf(QTextEdit& box, const QString& path, const QString& docName, co
     const QByteArray bytes = pages.readAll();
     if (!bytes.startsWith("%PDF"))
         return QStringLiteral("paginile nu au fost scrise");
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return file.errorString();
-    }
-    return file.commit() ? QString() : file.errorString();
+    return writeBytes(path, bytes);
 }
 
 } // namespace
@@ -97,7 +90,7 @@ QString write(QTextEdit& box, const QString& path, Format format, const QString&
 {
     switch (format) {
     case Format::Odf: return writeOdf(box, path);
-    case Format::Text: return writeText(box, path);
+    case Format::Text: return writeBytes(path, box.toPlainText().toUtf8());
     case Format::Pdf: break;
     }
     return writePdf(box, path, docName, paper);

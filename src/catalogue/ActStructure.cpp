@@ -105,6 +105,14 @@ std::vector<Heading> headings(const QString& text)
             line = next;
             continue;
         }
+        // "Sectiunea a 2-a": the ordinal's "a" before the number.
+        if (p + 2 < lineEnd && fold(text.at(p)) == u'a' && isBlank(text.at(p + 1))) {
+            qsizetype q = p + 1;
+            while (q < lineEnd && isBlank(text.at(q)))
+                ++q;
+            if (q < lineEnd && isDigit(text.at(q)))
+                p = q;
+        }
         const qsizetype numberStart = p;
         if (p < lineEnd && isDigit(text.at(p))) {
             while (p < lineEnd && isDigit(text.at(p)))
@@ -126,12 +134,15 @@ std::vector<Heading> headings(const QString& text)
             while (p < lineEnd && QStringLiteral("ivxlcdmIVXLCDM").contains(text.at(p)))
                 ++p;
         }
+        const qsizetype numberEnd = p;
+        if (p + 1 < lineEnd && text.at(p) == QLatin1Char('-') && fold(text.at(p + 1)) == u'a')
+            p += 2; // "2-a"
         // The number ends the word: not "Art. 2a", not "art. c)" of a list.
         if (p == numberStart || (p < lineEnd && (text.at(p).isLetterOrNumber() || text.at(p) == QLatin1Char(')')))) {
             line = next;
             continue;
         }
-        h.number = compactNumber(text.mid(numberStart, p - numberStart));
+        h.number = compactNumber(text.mid(numberStart, numberEnd - numberStart));
         h.start = at;
         qsizetype end = lineEnd;
         while (end > at && text.at(end - 1).isSpace())
