@@ -8,7 +8,9 @@
 #include "store/modDB.h"
 
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QInputDialog>
+#include <QMenu>
 #include <QMimeData>
 #include <QTextBlock>
 #include <QTextDocumentFragment>
@@ -276,6 +278,18 @@ private slots:
         const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
         QCOMPARE(copied->text(), u"Legea nr. 5\n"_s + cite);
         QVERIFY(copied->html().contains(cite) && copied->html().contains(u"Legea nr. 5"_s));
+        // The same through the context menu's "Copy".
+        QGuiApplication::clipboard()->clear();
+        QTimer::singleShot(0, [] {
+            QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()));
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            menu->findChild<QAction*>(u"edit-copy"_s)->trigger();
+            menu->close();
+        });
+        QContextMenuEvent menuAt(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                 u.textlege->viewport()->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(u.textlege->viewport(), &menuAt);
+        QCOMPARE(QGuiApplication::clipboard()->text(), u"Legea nr. 5\n"_s + cite);
 
         f.form().Inapoi_Click();
         QCOMPARE(listRows(*u.List1), rows);
