@@ -370,7 +370,9 @@ private slots:
                     {113, "lege", "31", "16-11-1990", u"Societati"_s},
                     {114, "hotarare", "1.234", "20-09-2005", u"Tarife"_s},
                     {115, "ordonanta de urgenta", "195", "12-12-2002", u"Circulatie"_s},
-                    {117, "hotarare", "53", "10-02-2003", u"Comisie"_s}});
+                    {117, "hotarare", "53", "10-02-2003", u"Comisie"_s},
+                    {118, "lege", "114", "11-10-1996", u"Locuinta"_s},
+                    {119, "lege", "36", "12-05-1995", u"Notari"_s}});
         open(f, 1);
         const QStringList found = links(f);
         qsizetype right = 0;

@@ -105,7 +105,7 @@ const std::initializer_list<const char*> kDecree = {"decretul",  "decretului",  
                                                     "decretele", "decretul-lege", "decretului-lege"};
 
 // The act type named by the words before a number, and where its name starts.
-bool typeOf(const QString& text, const std::vector<Word>& w, QString& type, qsizetype& start)
+bool typeOf(const QString& text, const std::vector<Word>& w, bool numbered, QString& type, qsizetype& start)
 {
     static const Word none;
     auto at = [&](std::size_t i) -> const Word& { return i < w.size() ? w[i] : none; };
@@ -141,12 +141,26 @@ bool typeOf(const QString& text, const std::vector<Word>& w, QString& type, qsiz
     }
     if (is(text, first, "urgenta") && is(text, at(1), "de") && isAny(text, at(2), kOrdinance))
         return found("ordonanta de urgenta", 2);
-    // An order or a decision names its issuer between the word and the number.
+    // An order or a decision names its issuer between the word and the
+    // number, a law may name its subject ("Legea locuintei nr. 114/1996"),
+    // always before "nr."; words that carry a sentence on end the search.
+    if (isAny(text, first, {"ordinul", "ordinului"}))
+        return found("ordin", 0);
+    if (isAny(text, first, {"decizia", "deciziei"}))
+        return found("decizie", 0);
+    if (!numbered)
+        return false;
     for (std::size_t i = 0; i < w.size(); ++i) {
+        if (isAny(text, w[i],
+                  {"se", "din", "prin", "la", "privind", "conform", "potrivit", "cu", "in", "sau", "iar", "care", "ca",
+                   "este", "sunt", "si-a", "s-a"}))
+            return false;
         if (i <= 12 && isAny(text, w[i], {"ordinul", "ordinului"}))
             return found("ordin", i);
         if (i <= 8 && isAny(text, w[i], {"decizia", "deciziei"}))
             return found("decizie", i);
+        if (i > 0 && i <= 8 && isAny(text, w[i], kLaw))
+            return found("lege", i);
     }
     return false;
 }
@@ -213,12 +227,13 @@ std::vector<Reference> find(const QString& text)
         // "nr." (or "nr") between the type and the number.
         qsizetype typeEnd = numberStart;
         wordsBefore(text, typeEnd, 1, words);
-        if (!words.empty() && (is(text, words[0], "nr.") || is(text, words[0], "nr")))
+        const bool numbered = !words.empty() && (is(text, words[0], "nr.") || is(text, words[0], "nr"));
+        if (numbered)
             typeEnd = words[0].start;
         else if (numberStart > 0 && !isSpace(text.at(numberStart - 1)))
             continue; // a number glued to a word
         wordsBefore(text, typeEnd, 14, words);
-        if (!typeOf(text, words, r.type, r.start))
+        if (!typeOf(text, words, numbered, r.type, r.start))
             continue;
         r.year = text.mid(y, 4);
         r.length = y + 4 - r.start;
