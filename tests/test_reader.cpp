@@ -160,7 +160,7 @@ class ReaderTest : public QObject {
 private slots:
     void headingsListAndJump()
     {
-        const QString longArticle = u"Art. 1. - (1) "_s + QString(200, u'x');
+        const QString longArticle = u"Art. 1. - (1) "_s + QString(80, u'x');
         // Heading lines (with their list entry) and lines that only look like one.
         const QStringList headings =
             utf8List({"TITLUL I", "CAPITOLUL II", "Secțiunea 1 - Contractul", "Sectiunea a 2-a", "Articolul 41",
@@ -196,7 +196,7 @@ private slots:
         QCOMPARE(entries.mid(1), headings);
         QVERIFY(!u.articole->isHidden() && !u.salveaza->isHidden());
         for (QWidget* w : f.form().findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-            if (!w->isHidden() && w != u.articole && w != u.salveaza)
+            if (w != u.articole && w != u.salveaza && !qobject_cast<QMenu*>(w))
                 QVERIFY2(!w->geometry().intersects(u.articole->geometry()) &&
                              !w->geometry().intersects(u.salveaza->geometry()),
                          qPrintable(w->objectName()));

@@ -8,6 +8,9 @@ namespace {
 // A heading line is short; a longer line is an article that starts with its
 // text, so only its opening ("Art. 41. -") is set in bold.
 constexpr qsizetype kWholeLineLimit = 160;
+// An article's line usually goes on with its text ("Art. 2. - (1) ..."); only
+// a short one is a heading of its own ("Art. 41^1 Salariul minim").
+constexpr qsizetype kWholeArticleLimit = 60;
 constexpr qsizetype kLabelLimit = 90;
 
 bool isBlank(QChar c)
@@ -147,7 +150,7 @@ std::vector<Heading> headings(const QString& text)
         qsizetype end = lineEnd;
         while (end > at && text.at(end - 1).isSpace())
             --end;
-        if (end - at <= kWholeLineLimit) {
+        if (end - at <= (h.kind == Heading::Article ? kWholeArticleLimit : kWholeLineLimit)) {
             h.length = end - at;
         } else {
             while (p < lineEnd && QStringLiteral(".-\u2013 ").contains(text.at(p)))
