@@ -32,7 +32,10 @@ QString ActViewer::composeText(const QString& title, QString content)
 void ActViewer::ShowAct(const QString& title, QString content)
 {
     // Composed once and set once: an act may be several megabytes long.
-    m_ctx.ui.textlege->setText(composeText(title, std::move(content)));
+    if (present)
+        present(composeText(title, std::move(content)));
+    else
+        m_ctx.ui.textlege->setText(composeText(title, std::move(content)));
 }
 
 void ActViewer::recordOpening(const QString& actId)
@@ -66,6 +69,8 @@ void ActViewer::List1_DblClick()
     nav.showActViewer();
     m_ctx.state.ShownActId = actId;
     recordOpening(actId);
+    if (onShown)
+        onShown(actId);
 }
 
 void ActViewer::List4_DblClick()
@@ -92,4 +97,6 @@ void ActViewer::List4_DblClick()
     nav.showActViewer();
     m_ctx.state.ShownActId = link;
     recordOpening(link);
+    if (onShown)
+        onShown(link);
 }

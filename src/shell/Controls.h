@@ -135,4 +135,7 @@ struct Controls {
     QFrame* calendarluna = nullptr;
     QCalendarWidget* calendar = nullptr;
     ClickLabel* calendarinapoi = nullptr;
+    // Act reader: heading list and "Salveaza" under the viewer
+    ComboBox* articole = nullptr;
+    ClickLabel* salveaza = nullptr;
 };

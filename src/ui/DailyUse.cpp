@@ -21,7 +21,7 @@ void Form1::setupDailyUse()
     // Below the act and news lists, on the blue of the background.
     u.nrgasite = new QLabel(this);
     u.nrgasite->setObjectName(QStringLiteral("nrgasite"));
-    u.nrgasite->setGeometry(Twips::rect(2040, 8760, 4500, 255));
+    u.nrgasite->setGeometry(Twips::rect(2040, 8760, 2400, 255)); // clear of the reader's strip
     u.nrgasite->setFont(uiFont(QStringLiteral("Tahoma"), 8.25, true));
     u.nrgasite->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
 

@@ -4,6 +4,7 @@
 #include "agenda/DayViews.h"
 #include "agenda/EventEditor.h"
 #include "agenda/EventTypes.h"
+#include "catalogue/ActReader.h"
 #include "catalogue/ActViewer.h"
 #include "catalogue/Favourites.h"
 #include "catalogue/PrintCommand.h"
@@ -14,6 +15,7 @@
 #include "shell/Navigation.h"
 #include "store/modDB.h"
 #include "ui/Layout.h"
+#include "ui/ReaderLayout.h"
 #include "ui/Startup.h"
 #include "ui/WindowArt.h"
 #include "ui/WindowChrome.h"
@@ -144,6 +146,11 @@ void Form1::connectControls()
     connect(u.Label28, &ClickLabel::Click, this, &Form1::Label28_Click);
     connect(u.Label34, &ClickLabel::Click, this, &Form1::Label34_Click);
 
+    // Act reader: headings, links between acts, citation, saving
+    Layout::buildReaderControls(this, u);
+    m_reader = std::make_unique<ActReader>(*m_ctx);
+    m_viewer->present = [this](const QString& text) { m_reader->present(text); };
+    m_viewer->onShown = [this](const QString& actId) { m_reader->actOpened(actId); };
     // Daily use: keyboard, event deletion, act count
     setupDailyUse();
     // Agenda of a practice

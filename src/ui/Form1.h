@@ -27,6 +27,7 @@ class Keyboard;
 class EventDeletion;
 class ActCount;
 class AgendaPractice;
+class ActReader;
 
 // The program's one window. It owns the store, the controls and the
 // subsystems; each handler slot forwards to the subsystem that does the work.
@@ -145,4 +146,6 @@ private:
     // Agenda of a practice (ui/Form1Practice.cpp)
     void connectPractice();
     std::unique_ptr<AgendaPractice> m_practice;
+    // Act reader: headings, links between acts, citation, saving
+    std::unique_ptr<ActReader> m_reader;
 };

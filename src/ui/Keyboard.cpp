@@ -123,6 +123,7 @@ void Keyboard::nameControls()
         {u.termencoment, "Comentariu"},
         {u.calendarluna, "Calendar"},
         {u.calendar, "Calendarul lunii"},
+        {u.articole, "Titlurile si articolele actului"},
     };
     for (const auto& [widget, name] : names)
         if (widget && widget->accessibleName().isEmpty())
