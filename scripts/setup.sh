@@ -5,6 +5,8 @@ set -eu
 cd "$(dirname "$0")/.."
 
 PACKAGES="cmake g++ make qt6-base-dev libgl-dev sqlite3 libsqlite3-dev zlib1g-dev fonts-dejavu-core poppler-utils clang-format"
+# Office mode: libpq for the program, a PostgreSQL 15 server for its tests.
+PACKAGES="$PACKAGES libpq-dev pkg-config postgresql-15"
 missing=""
 for p in $PACKAGES; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

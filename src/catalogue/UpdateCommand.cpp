@@ -10,8 +10,23 @@
 
 #include <set>
 
+namespace {
+
+// Office mode: only the catalogue administrator's login may change the catalogue.
+bool refuseNonAdmin(AppContext& ctx)
+{
+    if (ctx.db.mayUpdateCatalogue())
+        return false;
+    ctx.message(QStringLiteral("Doar administratorul catalogului poate actualiza catalogul."));
+    return true;
+}
+
+} // namespace
+
 void UpdateCommand::Update_Click()
 {
+    if (refuseNonAdmin(m_ctx))
+        return;
     const QString path = m_ctx.dialogs->openFile(m_ctx.window, QStringLiteral("Alegeti pachetul de actualizare"),
                                                  QStringLiteral("Pachete de actualizare (*.sql *.sql.gz)"));
     if (path.isEmpty())
@@ -21,6 +36,8 @@ void UpdateCommand::Update_Click()
 
 void UpdateCommand::ImportUpdatePack(const QString& path)
 {
+    if (refuseNonAdmin(m_ctx))
+        return;
     // A refusal reaches the user through the window's error handling.
     const UpdatePack::Pack pack = UpdatePack::parse(UpdatePack::decode(UpdatePack::readFile(path)));
     checkLinks(pack);

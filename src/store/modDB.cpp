@@ -1,15 +1,22 @@
 #include "store/modDB.h"
 
 #include "store/Connection.h"
+#include "store/OfficeSession.h"
 #include "store/SqlDialect.h"
 #include "store/StatementLease.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <sqlite3.h>
 
 #include <optional>
 
-modDB::modDB(const QString& programDir) : m_path(QDir(programDir).filePath(QStringLiteral("db/database.sqlite"))) {}
+modDB::modDB(const QString& programDir) : m_path(QDir(programDir).filePath(QStringLiteral("db/database.sqlite")))
+{
+    const QString office = QDir(programDir).filePath(QStringLiteral("db/office.conf"));
+    if (QFileInfo::exists(office))
+        m_office = std::make_unique<OfficeSession>(office);
+}
 
 modDB::~modDB()
 {
@@ -54,6 +61,12 @@ void modDB::dropConnectionAfter(int code)
 void modDB::RunSql(const QString& statement, bool isQuery)
 {
     ++m_calls;
+    if (m_office) {
+        OfficeSession::Rows rows = m_office->run(statement, isQuery);
+        if (isQuery)
+            m_rs = std::make_unique<Recordset>(std::move(rows.names), std::move(rows.values));
+        return;
+    }
     const SqlDialect::Statement st = SqlDialect::translate(statement);
     if (m_rs)
         m_rs->buffer();
@@ -94,9 +107,23 @@ sqlite3* modDB::CurrentDb() const
     return m_db ? m_db->handle() : nullptr;
 }
 
+void modDB::setLoginPrompt(LoginPrompt prompt)
+{
+    if (m_office)
+        m_office->setLoginPrompt(std::move(prompt.ask), std::move(prompt.tell));
+}
+
+bool modDB::mayUpdateCatalogue()
+{
+    return !m_office || m_office->mayUpdateCatalogue();
+}
+
 modDB::Transaction::Transaction(modDB& db) : m_db(db)
 {
-    m_db.RunSql(QStringLiteral("BEGIN IMMEDIATE"), false);
+    if (m_db.m_office)
+        m_db.m_office->begin();
+    else
+        m_db.RunSql(QStringLiteral("BEGIN IMMEDIATE"), false);
     m_open = true;
 }
 
@@ -104,6 +131,10 @@ modDB::Transaction::~Transaction()
 {
     if (!m_open)
         return;
+    if (m_db.m_office) {
+        m_db.m_office->rollback();
+        return;
+    }
     try {
         m_db.RunSql(QStringLiteral("ROLLBACK"), false);
     } catch (const StoreError&) {
@@ -114,6 +145,9 @@ modDB::Transaction::~Transaction()
 
 void modDB::Transaction::commit()
 {
-    m_db.RunSql(QStringLiteral("COMMIT"), false);
+    if (m_db.m_office)
+        m_db.m_office->commit();
+    else
+        m_db.RunSql(QStringLiteral("COMMIT"), false);
     m_open = false;
 }

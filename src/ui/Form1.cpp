@@ -11,6 +11,7 @@
 #include "catalogue/UpdateCommand.h"
 #include "contracts/Templates.h"
 #include "shell/Navigation.h"
+#include "shell/OfficeLogin.h"
 #include "store/modDB.h"
 #include "ui/Layout.h"
 #include "ui/Startup.h"
@@ -137,6 +138,9 @@ void Form1::connectControls()
     connect(u.deftip, &ClickLabel::Click, this, &Form1::deftip_Click);
     connect(u.Label28, &ClickLabel::Click, this, &Form1::Label28_Click);
     connect(u.Label34, &ClickLabel::Click, this, &Form1::Label34_Click);
+
+    // Office mode: the server's login goes through the window's dialogs.
+    OfficeLogin::attach(*m_ctx);
 }
 
 void Form1::paintEvent(QPaintEvent*)

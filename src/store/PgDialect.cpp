@@ -1,0 +1,117 @@
+#include "store/PgDialect.h"
+
+#include "store/StoreError.h"
+
+namespace PgDialect {
+namespace {
+
+// Letters and digits stand for themselves; anything else is written escaped,
+// which in the server's regular expressions always means the character itself.
+void appendLiteral(QString& out, QChar c)
+{
+    if (!c.isLetterOrNumber())
+        out += QLatin1Char('\\');
+    out += c;
+}
+
+const QByteArray kJetLike = QByteArray(SqlDialect::kJetLikeFunction) + '(';
+
+} // namespace
+
+QString jetPatternToRegex(const QString& p)
+{
+    QString out = QStringLiteral("^");
+    for (qsizetype i = 0; i < p.size(); ++i) {
+        const QChar c = p[i];
+        if (c == QLatin1Char('*')) {
+            out += QStringLiteral(".*");
+            continue;
+        }
+        if (c == QLatin1Char('?')) {
+            out += QLatin1Char('.');
+            continue;
+        }
+        if (c == QLatin1Char('#')) {
+            out += QStringLiteral("[0-9]");
+            continue;
+        }
+        if (c == QLatin1Char('[')) {
+            // A set: an optional `!`, at least one member, then `]` (a `]`
+            // right after the opening is a member). Otherwise `[` is itself.
+            const qsizetype start = i + 1 + (i + 1 < p.size() && p[i + 1] == QLatin1Char('!') ? 1 : 0);
+            const qsizetype close = start < p.size() ? p.indexOf(QLatin1Char(']'), start + 1) : -1;
+            if (close > 0) {
+                out += start > i + 1 ? QStringLiteral("[^") : QStringLiteral("[");
+                for (qsizetype k = start; k < close; ++k) {
+                    const bool range = k + 2 < close && p[k + 1] == QLatin1Char('-');
+                    QChar a = p[k], b = p[range ? k + 2 : k];
+                    if (b < a)
+                        std::swap(a, b);
+                    appendLiteral(out, a);
+                    if (range) {
+                        out += QLatin1Char('-');
+                        appendLiteral(out, b);
+                        k += 2;
+                    }
+                }
+                out += QLatin1Char(']');
+                i = close;
+                continue;
+            }
+        }
+        appendLiteral(out, c);
+    }
+    out += QLatin1Char('$');
+    return out;
+}
+
+SqlDialect::Statement translate(const QString& jetText)
+{
+    const SqlDialect::Statement base = SqlDialect::translate(jetText);
+    SqlDialect::Statement st;
+    const QByteArray& in = base.sql;
+    QByteArray out;
+    out.reserve(in.size() + 16);
+    size_t param = 0;
+    auto takeText = [&](bool asRegex) {
+        if (param >= base.params.size())
+            throw StoreError(QStringLiteral("Instructiune invalida."));
+        const SqlDialect::Param& p = base.params[param++];
+        if (const auto* n = std::get_if<qint64>(&p)) {
+            out += QByteArray::number(*n);
+            return;
+        }
+        const QString& text = std::get<QString>(p);
+        st.params.emplace_back(asRegex ? jetPatternToRegex(text) : text);
+        out += '$' + QByteArray::number(qulonglong(st.params.size()));
+    };
+    for (qsizetype i = 0; i < in.size(); ++i) {
+        const char c = in[i];
+        if (c == '\'') {
+            // The only literals left are the dialect's own (ESCAPE '\').
+            const qsizetype end = in.indexOf('\'', i + 1);
+            if (end < 0)
+                throw StoreError(QStringLiteral("Instructiune invalida: text neinchis intre apostrofuri."));
+            out += in.mid(i, end - i + 1);
+            i = end;
+        } else if (c == '?') {
+            takeText(false);
+        } else if (in.mid(i, kJetLike.size()) == kJetLike &&
+                   (i == 0 || !(QChar::fromLatin1(in[i - 1]).isLetterOrNumber() || in[i - 1] == '_'))) {
+            // jet_like(operand, ?) -> (operand ~* $n)
+            const qsizetype close = in.indexOf(", ?)", i);
+            if (close < 0)
+                throw StoreError(QStringLiteral("Instructiune invalida."));
+            out += '(' + in.mid(i + kJetLike.size(), close - i - kJetLike.size()) + " ~* ";
+            takeText(true);
+            out += ')';
+            i = close + 3;
+        } else {
+            out += c;
+        }
+    }
+    st.sql = out;
+    return st;
+}
+
+} // namespace PgDialect
