@@ -15,6 +15,24 @@ void appendLiteral(QString& out, QChar c)
 }
 
 const QByteArray kJetLike = QByteArray(SqlDialect::kJetLikeFunction) + '(';
+const QByteArray kNativeLike = "LIKE ? ";
+
+// Pattern matching on a plain column goes through its text value, so that the
+// trigram index over the titles can serve it; case is still ignored (ILIKE,
+// ~*). `sql` ends with the operand and one blank, or holds just the operand.
+void castOperand(QByteArray& sql)
+{
+    qsizetype end = sql.size();
+    while (end > 0 && sql[end - 1] == ' ')
+        --end;
+    qsizetype start = end;
+    while (start > 0 && (QChar::fromLatin1(sql[start - 1]).isLetterOrNumber() || sql[start - 1] == '_' ||
+                         sql[start - 1] == '.' || sql[start - 1] == '$'))
+        --start;
+    if (start == end || sql[start] == '.' || QChar::fromLatin1(sql[start]).isDigit())
+        return;
+    sql = sql.left(start) + '(' + sql.mid(start, end - start) + ")::text ";
+}
 
 } // namespace
 
@@ -94,18 +112,25 @@ SqlDialect::Statement translate(const QString& jetText)
                 throw StoreError(QStringLiteral("Instructiune invalida: text neinchis intre apostrofuri."));
             out += in.mid(i, end - i + 1);
             i = end;
-        } else if (c == '?') {
+        } else if (in.mid(i, kNativeLike.size()) == kNativeLike) {
+            castOperand(out);
+            out += "ILIKE ";
             takeText(false);
+            i += 5;
         } else if (in.mid(i, kJetLike.size()) == kJetLike &&
                    (i == 0 || !(QChar::fromLatin1(in[i - 1]).isLetterOrNumber() || in[i - 1] == '_'))) {
             // jet_like(operand, ?) -> (operand ~* $n)
             const qsizetype close = in.indexOf(", ?)", i);
             if (close < 0)
                 throw StoreError(QStringLiteral("Instructiune invalida."));
-            out += '(' + in.mid(i + kJetLike.size(), close - i - kJetLike.size()) + " ~* ";
+            QByteArray operand = in.mid(i + kJetLike.size(), close - i - kJetLike.size());
+            castOperand(operand);
+            out += '(' + operand + "~* ";
             takeText(true);
             out += ')';
             i = close + 3;
+        } else if (c == '?') {
+            takeText(false);
         } else {
             out += c;
         }

@@ -1,6 +1,5 @@
 #include "support/PgCluster.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -15,61 +14,42 @@
 
 namespace testsupport {
 namespace {
-const char* const kSuper = "tarvenor_root";
-const char* const kSuperPassword = "radacina-proba";
+const QString kSuper = QStringLiteral("tarvenor_root");
+const QByteArray kSuperPassword = "radacina-proba";
 } // namespace
 
 PgCluster::PgCluster()
 {
     // Nothing of the developer's own libpq set-up may take part.
-    for (const char* v : {"PGHOST", "PGPORT", "PGUSER", "PGPASSWORD", "PGDATABASE", "PGSERVICE", "PGSERVICEFILE",
-                          "PGSSLMODE", "PGOPTIONS", "PGAPPNAME"})
+    for (const char* v : {"PGHOST", "PGPORT", "PGUSER", "PGPASSWORD", "PGDATABASE", "PGSERVICE", "PGSSLMODE"})
         qunsetenv(v);
     qputenv("PGPASSFILE", QFile::encodeName(passFile()));
     QProcess config;
     config.start(QStringLiteral("pg_config"), {QStringLiteral("--bindir")});
     config.waitForFinished();
     m_bin = QString::fromLocal8Bit(config.readAllStandardOutput()).trimmed();
-    if (!QFile::exists(m_bin + QStringLiteral("/initdb"))) {
-        const QStringList found = QDir(QStringLiteral("/usr/lib/postgresql")).entryList(QDir::Dirs, QDir::Name);
-        m_bin = found.isEmpty() ? QString() : QStringLiteral("/usr/lib/postgresql/%1/bin").arg(found.last());
+    const QString pw = m_dir.filePath(QStringLiteral("pw"));
+    QFile pwfile(pw);
+    const passwd* nobody = ::geteuid() == 0 ? ::getpwnam("nobody") : nullptr;
+    if (nobody) {
+        m_uid = nobody->pw_uid;
+        m_gid = nobody->pw_gid;
     }
-    if (!QFile::exists(m_bin + QStringLiteral("/initdb"))) {
+    if (!QFile::exists(m_bin + QStringLiteral("/initdb")))
         m_failure = QStringLiteral("PostgreSQL server programs not installed");
-        return;
-    }
-    if (::geteuid() == 0) {
-        const passwd* pw = ::getpwnam("nobody");
-        if (!pw) {
-            m_failure = QStringLiteral("no unprivileged user to run the server as");
-            return;
-        }
-        m_uid = pw->pw_uid;
-        m_gid = pw->pw_gid;
-        if (::chown(QFile::encodeName(m_dir.path()).constData(), m_uid, m_gid) != 0) {
-            m_failure = QStringLiteral("cannot hand the folder to the server's user");
-            return;
-        }
-    }
-    QFile pwfile(m_dir.filePath(QStringLiteral("pw")));
-    if (!pwfile.open(QIODevice::WriteOnly) || pwfile.write(kSuperPassword) < 0) {
-        m_failure = QStringLiteral("cannot write the password file");
-        return;
-    }
-    pwfile.close();
-    if (m_uid && ::chown(QFile::encodeName(pwfile.fileName()).constData(), m_uid, m_gid) != 0) {
-        m_failure = QStringLiteral("cannot hand the password file to the server's user");
-        return;
-    }
-    if (!run({m_bin + QStringLiteral("/initdb"), QStringLiteral("-D"), m_dir.filePath(QStringLiteral("data")),
-              QStringLiteral("-U"), QLatin1String(kSuper), QStringLiteral("--pwfile=") + pwfile.fileName(),
-              QStringLiteral("-A"), QStringLiteral("scram-sha-256"), QStringLiteral("-E"), QStringLiteral("UTF8"),
-              QStringLiteral("--locale=C.UTF-8"), QStringLiteral("--no-sync")},
-             true)) {
+    else if (::geteuid() == 0 && !nobody)
+        m_failure = QStringLiteral("no unprivileged user to run the server as");
+    else if (!pwfile.open(QIODevice::WriteOnly) || pwfile.write(kSuperPassword) < 0 || !pwfile.flush() ||
+             (m_uid && (::chown(QFile::encodeName(m_dir.path()).constData(), m_uid, m_gid) != 0 ||
+                        ::chown(QFile::encodeName(pw).constData(), m_uid, m_gid) != 0)))
+        m_failure = QStringLiteral("cannot prepare the server's folder");
+    else if (!run({m_bin + QStringLiteral("/initdb"), QStringLiteral("-D"), m_dir.filePath(QStringLiteral("data")),
+                   QStringLiteral("-U"), kSuper, QStringLiteral("--pwfile=") + pw, QStringLiteral("-A"),
+                   QStringLiteral("scram-sha-256"), QStringLiteral("-E"), QStringLiteral("UTF8"),
+                   QStringLiteral("--locale=C.UTF-8"), QStringLiteral("--no-sync")},
+                  true))
         m_failure = QStringLiteral("initdb failed");
-        return;
-    }
-    if (!start())
+    else if (!start())
         m_failure = QStringLiteral("the server did not start");
 }
 
@@ -88,31 +68,27 @@ bool PgCluster::run(const QStringList& argv, bool wait)
             << QStringLiteral("--clear-groups");
     all << QStringLiteral("--pdeathsig") << QStringLiteral("INT") << QStringLiteral("--") << argv;
     std::vector<QByteArray> bytes;
+    std::vector<char*> args;
     for (const QString& a : all)
         bytes.push_back(QFile::encodeName(a));
-    std::vector<char*> args;
     for (QByteArray& b : bytes)
         args.push_back(b.data());
     args.push_back(nullptr);
-    const QByteArray dir = QFile::encodeName(m_dir.path());
+    const QByteArray dir = QFile::encodeName(m_dir.path()), log = dir + "/server.log";
     const pid_t pid = ::fork();
     if (pid == 0) {
         // The server's chatter goes to a log beside its data, not into the test's output.
-        const int log = ::open(QByteArray(dir + "/server.log").constData(), O_WRONLY | O_CREAT | O_APPEND, 0644);
-        if (::chdir(dir.constData()) != 0 || log < 0 || ::dup2(log, 1) < 0 || ::dup2(log, 2) < 0)
-            _exit(126);
-        ::execvp(args[0], args.data());
+        const int fd = ::open(log.constData(), O_WRONLY | O_CREAT | O_APPEND, 0644);
+        if (::chdir(dir.constData()) == 0 && fd >= 0 && ::dup2(fd, 1) >= 0 && ::dup2(fd, 2) >= 0)
+            ::execvp(args[0], args.data());
         _exit(127);
     }
-    if (pid < 0)
-        return false;
-    if (!wait) {
-        m_server = pid;
-        return true;
-    }
     int status = 0;
-    ::waitpid(pid, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    if (pid > 0 && !wait)
+        m_server = pid;
+    else if (pid > 0)
+        ::waitpid(pid, &status, 0);
+    return pid > 0 && (!wait || (WIFEXITED(status) && WEXITSTATUS(status) == 0));
 }
 
 bool PgCluster::start()
@@ -123,15 +99,13 @@ bool PgCluster::start()
          QStringLiteral("-k"), m_dir.path(), QStringLiteral("-c"), QStringLiteral("listen_addresses="),
          QStringLiteral("-c"), QStringLiteral("fsync=off"), QStringLiteral("-c"), QStringLiteral("max_connections=60")},
         false);
+    const QByteArray info = superConninfo(QStringLiteral("postgres")).toUtf8();
     QElapsedTimer t;
     t.start();
-    const QByteArray info = superConninfo(QStringLiteral("postgres")).toUtf8();
-    while (t.elapsed() < 60000) {
+    int status = 0;
+    while (t.elapsed() < 60000 && ::waitpid(m_server, &status, WNOHANG) == 0) {
         if (PQping(info.constData()) == PQPING_OK)
             return true;
-        int status = 0;
-        if (::waitpid(m_server, &status, WNOHANG) == m_server)
-            break;
         QThread::msleep(50);
     }
     stop();
@@ -144,8 +118,7 @@ void PgCluster::stop()
         return;
     // Fast shutdown: clients are cut off, nothing committed is lost.
     ::kill(m_server, SIGINT);
-    int status = 0;
-    ::waitpid(m_server, &status, 0);
+    ::waitpid(m_server, nullptr, 0);
     m_server = -1;
 }
 
@@ -156,15 +129,13 @@ QString PgCluster::passFile() const
 
 QString PgCluster::conninfo(const QString& db, const QString& user) const
 {
-    QString s = QStringLiteral("host=%1 port=5432 dbname=%2").arg(m_dir.path(), db);
-    if (!user.isEmpty())
-        s += QStringLiteral(" user=") + user;
-    return s;
+    return QStringLiteral("host=%1 port=5432 dbname=%2").arg(m_dir.path(), db) +
+           (user.isEmpty() ? QString() : QStringLiteral(" user=") + user);
 }
 
 QString PgCluster::superConninfo(const QString& db) const
 {
-    return conninfo(db, QLatin1String(kSuper)) + QStringLiteral(" password=") + QLatin1String(kSuperPassword);
+    return conninfo(db, kSuper) + QStringLiteral(" password=") + QString::fromLatin1(kSuperPassword);
 }
 
 std::vector<QString> PgCluster::query(const QString& conninfo, const QString& sql, QString* error) const
@@ -173,18 +144,15 @@ std::vector<QString> PgCluster::query(const QString& conninfo, const QString& sq
     PGconn* c = PQconnectdb(conninfo.toUtf8().constData());
     PGresult* r = PQstatus(c) == CONNECTION_OK ? PQexec(c, sql.toUtf8().constData()) : nullptr;
     const ExecStatusType status = r ? PQresultStatus(r) : PGRES_FATAL_ERROR;
-    if (status == PGRES_TUPLES_OK) {
-        for (int i = 0; i < PQntuples(r); ++i) {
-            QStringList row;
-            for (int j = 0; j < PQnfields(r); ++j)
-                row << QString::fromUtf8(PQgetvalue(r, i, j));
-            rows.push_back(row.join(QLatin1Char('|')));
-        }
+    for (int i = 0; status == PGRES_TUPLES_OK && i < PQntuples(r); ++i) {
+        QStringList row;
+        for (int j = 0; j < PQnfields(r); ++j)
+            row << QString::fromUtf8(PQgetvalue(r, i, j));
+        rows.push_back(row.join(QLatin1Char('|')));
     }
     if (error)
-        *error = status == PGRES_TUPLES_OK || status == PGRES_COMMAND_OK
-                     ? QString()
-                     : QString::fromUtf8(PQerrorMessage(c)).trimmed();
+        *error =
+            status == PGRES_TUPLES_OK || status == PGRES_COMMAND_OK ? QString() : QString::fromUtf8(PQerrorMessage(c));
     PQclear(r);
     PQfinish(c);
     return rows;
