@@ -2,11 +2,15 @@
 // server for S seconds, each searching, opening acts, adding favourites and
 // events through RunSql; then start-up and keyword search against the
 // embedded store on the same catalogue.
-//   bench_office --office "CONNINFO" --embedded PROGRAM_DIR [--workers 20] [--seconds 60]
-// CONNINFO is a lawyer's libpq connection string (as in db/office.conf); the
-// embedded program folder holds db/database.sqlite with the same catalogue.
+//   bench_office --embedded PROGRAM_DIR [--office "CONNINFO"] [--workers 20] [--seconds 60]
+// The embedded program folder holds db/database.sqlite. CONNINFO is a lawyer's
+// libpq connection string (as in db/office.conf) to an office holding the same
+// catalogue; without it the bench starts a throwaway server of its own and
+// loads that catalogue into it.
 #include "BenchSupport.h"
+#include "ThrowawayServer.h"
 
+#include "store/OfficeSetup.h"
 #include "store/SqlLiteral.h"
 #include "store/modDB.h"
 
@@ -135,21 +139,49 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    const QString conninfo = bench::option(args, "--office"), embedded = bench::option(args, "--embedded");
+    const QString embedded = bench::option(args, "--embedded");
+    QString conninfo = bench::option(args, "--office");
+    std::unique_ptr<ThrowawayServer> server;
+    if (conninfo.isEmpty() && !embedded.isEmpty()) {
+        server = std::make_unique<ThrowawayServer>();
+        QFile schema(QStringLiteral(TARVENOR_SOURCE_DIR "/db/office-schema.sql")), pass(server->passFile());
+        try {
+            if (!server->failure().isEmpty() || !schema.open(QIODevice::ReadOnly) || !pass.open(QIODevice::WriteOnly) ||
+                !pass.setPermissions(QFile::ReadOwner | QFile::WriteOwner) ||
+                pass.write("*:*:*:avocat:parola-bench\n") < 0)
+                throw StoreError(QStringLiteral("serverul de proba nu porneste: ") + server->failure());
+            pass.close();
+            const QString db = server->superConninfo(QStringLiteral("tarvenor"));
+            OfficeSetup::createDatabase(server->superConninfo(QStringLiteral("postgres")), QStringLiteral("tarvenor"));
+            OfficeSetup::applySchema(db, QString::fromUtf8(schema.readAll()));
+            OfficeSetup::loadCatalogue(db, QDir(embedded).filePath(QStringLiteral("db/database.sqlite")));
+            OfficeSetup::addUser(db, QStringLiteral("avocat"), false, QStringLiteral("parola-bench"));
+        } catch (const StoreError& e) {
+            std::fprintf(stderr, "%s\n", qPrintable(e.message()));
+            return 1;
+        }
+        conninfo = server->conninfo(QStringLiteral("tarvenor"), QStringLiteral("avocat"));
+    }
     const int workers = bench::intOption(args, "--workers", 20), seconds = bench::intOption(args, "--seconds", 60);
     QTemporaryDir office;
     QDir(office.path()).mkpath(QStringLiteral("db"));
     QFile conf(office.filePath(QStringLiteral("db/office.conf")));
     if (conninfo.isEmpty() || embedded.isEmpty() || !conf.open(QIODevice::WriteOnly) ||
         conf.write(conninfo.toUtf8() + '\n') < 0) {
-        std::fprintf(stderr, "folosire: bench_office --office CONNINFO --embedded DIR [--workers N] [--seconds S]\n");
+        std::fprintf(stderr, "folosire: bench_office --embedded DIR [--office CONNINFO] [--workers N] [--seconds S]\n");
         return 2;
     }
     conf.close();
 
     const QString tag = QStringLiteral("bench-%1-%2").arg(::getpid()).arg(QDateTime::currentMSecsSinceEpoch());
     modDB check(office.path());
-    const qint64 favBefore = scalar(check, QStringLiteral("select count(*) as n from legi_favorite")).toLongLong();
+    qint64 favBefore = 0;
+    try {
+        favBefore = scalar(check, QStringLiteral("select count(*) as n from legi_favorite")).toLongLong();
+    } catch (const StoreError& e) {
+        std::fprintf(stderr, "%s\n", qPrintable(e.message()));
+        return 1;
+    }
 
     int fds[2];
     if (::pipe(fds) != 0)

@@ -1,24 +1,52 @@
-#include "support/PgCluster.h"
+#pragma once
+
+// A throwaway PostgreSQL server for the office tests and the office bench:
+// initdb in a temporary folder, Unix socket only, run as an unprivileged user
+// (the server refuses root), passwords required. It stops with the object, or
+// with the process that started it if that dies first.
 
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QStringList>
+#include <QTemporaryDir>
 #include <QThread>
 
 #include <fcntl.h>
 #include <libpq-fe.h>
 #include <pwd.h>
 #include <signal.h>
+#include <sys/types.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
-namespace testsupport {
-namespace {
-const QString kSuper = QStringLiteral("tarvenor_root");
-const QByteArray kSuperPassword = "radacina-proba";
-} // namespace
+class ThrowawayServer {
+public:
+    ThrowawayServer();
+    ~ThrowawayServer() { stop(); }
+    const QString& failure() const { return m_failure; } // empty while the server runs
+    QString conninfo(const QString& db, const QString& user = QString()) const;
+    QString superConninfo(const QString& db) const;
+    QString passFile() const { return m_dir.filePath(QStringLiteral("pgpass")); }
+    void stop();
+    bool start();
+    // Raw SQL through libpq: rows as "col|col", the error in *error.
+    std::vector<QString> query(const QString& conninfo, const QString& sql, QString* error = nullptr) const;
 
-PgCluster::PgCluster()
+private:
+    static QString superUser() { return QStringLiteral("tarvenor_root"); }
+    static QByteArray superPassword() { return QByteArrayLiteral("radacina-proba"); }
+    bool run(const QStringList& argv, bool wait);
+
+    QTemporaryDir m_dir;
+    QString m_bin, m_failure;
+    pid_t m_server = -1;
+    uid_t m_uid = 0;
+    gid_t m_gid = 0;
+};
+
+inline ThrowawayServer::ThrowawayServer()
 {
     // Nothing of the developer's own libpq set-up may take part.
     for (const char* v : {"PGHOST", "PGPORT", "PGUSER", "PGPASSWORD", "PGDATABASE", "PGSERVICE", "PGSSLMODE"})
@@ -39,12 +67,12 @@ PgCluster::PgCluster()
         m_failure = QStringLiteral("PostgreSQL server programs not installed");
     else if (::geteuid() == 0 && !nobody)
         m_failure = QStringLiteral("no unprivileged user to run the server as");
-    else if (!pwfile.open(QIODevice::WriteOnly) || pwfile.write(kSuperPassword) < 0 || !pwfile.flush() ||
+    else if (!pwfile.open(QIODevice::WriteOnly) || pwfile.write(superPassword()) < 0 || !pwfile.flush() ||
              (m_uid && (::chown(QFile::encodeName(m_dir.path()).constData(), m_uid, m_gid) != 0 ||
                         ::chown(QFile::encodeName(pw).constData(), m_uid, m_gid) != 0)))
         m_failure = QStringLiteral("cannot prepare the server's folder");
     else if (!run({m_bin + QStringLiteral("/initdb"), QStringLiteral("-D"), m_dir.filePath(QStringLiteral("data")),
-                   QStringLiteral("-U"), kSuper, QStringLiteral("--pwfile=") + pw, QStringLiteral("-A"),
+                   QStringLiteral("-U"), superUser(), QStringLiteral("--pwfile=") + pw, QStringLiteral("-A"),
                    QStringLiteral("scram-sha-256"), QStringLiteral("-E"), QStringLiteral("UTF8"),
                    QStringLiteral("--locale=C.UTF-8"), QStringLiteral("--no-sync")},
                   true))
@@ -53,12 +81,7 @@ PgCluster::PgCluster()
         m_failure = QStringLiteral("the server did not start");
 }
 
-PgCluster::~PgCluster()
-{
-    stop();
-}
-
-bool PgCluster::run(const QStringList& argv, bool wait)
+inline bool ThrowawayServer::run(const QStringList& argv, bool wait)
 {
     // setpriv drops to the unprivileged user and ties the server's life to
     // ours: a test process that dies for any reason takes its server along.
@@ -91,7 +114,7 @@ bool PgCluster::run(const QStringList& argv, bool wait)
     return pid > 0 && (!wait || (WIFEXITED(status) && WEXITSTATUS(status) == 0));
 }
 
-bool PgCluster::start()
+inline bool ThrowawayServer::start()
 {
     if (m_server > 0)
         return true;
@@ -112,7 +135,7 @@ bool PgCluster::start()
     return false;
 }
 
-void PgCluster::stop()
+inline void ThrowawayServer::stop()
 {
     if (m_server <= 0)
         return;
@@ -122,23 +145,18 @@ void PgCluster::stop()
     m_server = -1;
 }
 
-QString PgCluster::passFile() const
-{
-    return m_dir.filePath(QStringLiteral("pgpass"));
-}
-
-QString PgCluster::conninfo(const QString& db, const QString& user) const
+inline QString ThrowawayServer::conninfo(const QString& db, const QString& user) const
 {
     return QStringLiteral("host=%1 port=5432 dbname=%2").arg(m_dir.path(), db) +
            (user.isEmpty() ? QString() : QStringLiteral(" user=") + user);
 }
 
-QString PgCluster::superConninfo(const QString& db) const
+inline QString ThrowawayServer::superConninfo(const QString& db) const
 {
-    return conninfo(db, kSuper) + QStringLiteral(" password=") + QString::fromLatin1(kSuperPassword);
+    return conninfo(db, superUser()) + QStringLiteral(" password=") + QString::fromLatin1(superPassword());
 }
 
-std::vector<QString> PgCluster::query(const QString& conninfo, const QString& sql, QString* error) const
+inline std::vector<QString> ThrowawayServer::query(const QString& conninfo, const QString& sql, QString* error) const
 {
     std::vector<QString> rows;
     PGconn* c = PQconnectdb(conninfo.toUtf8().constData());
@@ -157,5 +175,3 @@ std::vector<QString> PgCluster::query(const QString& conninfo, const QString& sq
     PQfinish(c);
     return rows;
 }
-
-} // namespace testsupport
