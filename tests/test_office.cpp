@@ -7,7 +7,9 @@
 #include "catalogue/UpdatePack.h"
 #include "store/OfficeSetup.h"
 #include "store/SqlLiteral.h"
+#include "store/TextEncoding.h"
 #include "store/modDB.h"
+#include "support/HostileCorpus.h"
 #include "support/TestSupport.h"
 
 #include <QtTest>
@@ -78,7 +80,8 @@ class OfficeTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<ThrowawayServer> m_pg;
-    std::unique_ptr<TempProgram> m_demo; // the embedded catalogue loaded into the office
+    std::unique_ptr<TempProgram> m_demo;   // the embedded catalogue loaded into the office
+    std::unique_ptr<FormFixture> m_office; // ana's window
 
     // A window on the office as `user`; only ana and sef have a ~/.pgpass line.
     std::unique_ptr<FormFixture> window(const QString& user, Logins logins = {})
@@ -116,9 +119,9 @@ private slots:
     void statementsGiveTheSameRowsOnBothEngines()
     {
         TempProgram embedded(true);
-        auto office = window(u"ana"_s);
+        m_office = window(u"ana"_s);
         modDB lite(embedded.dir());
-        modDB& pg = office->form().db();
+        modDB& pg = m_office->form().db();
         QVERIFY(pg.isOffice() && !lite.isOffice());
         for (const auto& s : kStatements) {
             const QString text = QString::fromUtf8(s.text), fields = QLatin1String(s.fields);
@@ -130,7 +133,25 @@ private slots:
             QVERIFY2(!want.isEmpty(), s.text);
             QCOMPARE(walk(pg, fields), want);
         }
-        QVERIFY(office->dialogs.messages.isEmpty() && office->dialogs.loginCalls == 0);
+        QVERIFY(m_office->dialogs.messages.isEmpty() && m_office->dialogs.loginCalls == 0);
+    }
+
+    void hostileValuesRoundTrip_data() { addHostileRows(); }
+
+    // Stored as the embedded store keeps it, found by `=` and by `like`, and deleted again.
+    void hostileValuesRoundTrip()
+    {
+        QFETCH(QString, value);
+        const QString lit = SqlLiteral::text(value);
+        modDB db(m_office->program.dir());
+        db.RunSql(u"insert into agenda (data, ora, coment,tipeveniment) values ('ostil', '', '%1',1)"_s.arg(lit),
+                  false);
+        db.RunSql(u"select coment from agenda where data = 'OSTIL' and coment = '%1' and coment like '%2'"_s.arg(
+                      lit, SqlLiteral::text(jetLiteralPattern(value))),
+                  true);
+        QVERIFY(walk(db, u"coment"_s) == QStringList{TextEncoding::storedForm(value)});
+        db.RunSql(u"delete * from agenda where data = 'ostil'"_s, false);
+        QCOMPARE(super(u"select count(*) from agenda where data = 'ostil'"_s), u"0"_s);
     }
 
     void lawyersSeeOnlyTheirOwnRows()
@@ -231,6 +252,13 @@ private slots:
 
     void serverRestartDuringUse()
     {
+        m_pg->stop(); // away at start: said once, and the first action once it is back works
+        auto early = window(u"ana"_s);
+        QCOMPARE(early->dialogs.messages.size(), 1);
+        QVERIFY(early->dialogs.messages[0].startsWith(u"Serverul bazei de date nu raspunde: "_s));
+        QVERIFY(m_pg->start());
+        early->form().LegiFav_Click();
+        QCOMPARE(listColumn(*early->ui().List1, 3), QStringList{u"7"_s});
         auto ion = window(u"ion"_s, kIon);
         const QStringList& said = ion->dialogs.messages;
         m_pg->stop(); // restarted while the window was idle: the next action just works

@@ -92,8 +92,10 @@ PGconn* OfficeSession::tryConnect(const QString& user, const QString& password)
     const QByteArray u = user.toUtf8(), p = password.toUtf8();
     // Defaults first, so that the office's line overrides them; the login
     // dialog's answer last, so that it overrides the line.
-    std::vector<const char*> keys{"connect_timeout", "application_name", "dbname", "client_encoding"};
-    std::vector<const char*> values{"5", "tarvenor", conninfo.constData(), "UTF8"};
+    // A statement that runs away (a pathological pattern) ends with a message
+    // instead of freezing the window.
+    std::vector<const char*> keys{"connect_timeout", "application_name", "options", "dbname", "client_encoding"};
+    std::vector<const char*> values{"5", "tarvenor", "-c statement_timeout=60000", conninfo.constData(), "UTF8"};
     if (!user.isEmpty()) {
         keys.push_back("user");
         values.push_back(u.constData());
@@ -147,14 +149,22 @@ PGconn* OfficeSession::connection()
         PQsetNoticeProcessor(
             c, [](void*, const char*) {}, nullptr);
         m_conn = c;
+        m_everConnected = true;
         return m_conn;
     }
     const QString why = lastError(c);
     const bool refused = PQconnectionNeedsPassword(c) || PQconnectionUsedPassword(c) ||
                          why.contains(QLatin1String("FATAL")) || why.contains(QLatin1String("authentication"));
     PQfinish(c);
-    if (!refused)
+    if (!refused) {
+        // Start-up goes on quietly past failures; the user still hears once
+        // why the lists are empty.
+        if (m_tell && !m_everConnected && !m_refusalTold) {
+            m_refusalTold = true;
+            m_tell(kGone + why);
+        }
         throw StoreError(kGone + why);
+    }
     const QString message = QStringLiteral("Serverul bazei de date a refuzat autentificarea: ") + why;
     if (m_tell && !m_refusalTold) {
         m_refusalTold = true;

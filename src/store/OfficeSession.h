@@ -51,7 +51,8 @@ private:
     std::function<bool(QString&, QString&)> m_ask;
     std::function<void(const QString&)> m_tell;
     bool m_asked = false;
-    bool m_refusalTold = false;
+    bool m_refusalTold = false; // a refusal or an absent server, said once at start
+    bool m_everConnected = false;
     QString m_user, m_password; // from the login dialog; memory only
     bool m_inTransaction = false;
     bool m_lostInTransaction = false;

@@ -9,9 +9,38 @@ namespace {
 // which in the server's regular expressions always means the character itself.
 void appendLiteral(QString& out, QChar c)
 {
-    if (!c.isLetterOrNumber())
+    // Half of a surrogate pair is neither, yet the pair must stay whole.
+    if (!c.isLetterOrNumber() && !c.isLowSurrogate())
         out += QLatin1Char('\\');
     out += c;
+}
+
+// The pattern for ILIKE (ESCAPE '\'), when it uses no digit or set: ILIKE
+// stays linear on long patterns, where the regular expression engine does not.
+bool jetPatternToLike(const QString& p, QString& out)
+{
+    out.clear();
+    out.reserve(p.size() + 8);
+    for (qsizetype i = 0; i < p.size(); ++i) {
+        const QChar c = p[i];
+        if (c == QLatin1Char('#'))
+            return false;
+        if (c == QLatin1Char('[')) {
+            const qsizetype start = i + 1 + (i + 1 < p.size() && p[i + 1] == QLatin1Char('!') ? 1 : 0);
+            if (start < p.size() && p.indexOf(QLatin1Char(']'), start + 1) > 0)
+                return false;
+        }
+        if (c == QLatin1Char('*'))
+            out += QLatin1Char('%');
+        else if (c == QLatin1Char('?'))
+            out += QLatin1Char('_');
+        else {
+            if (c == QLatin1Char('%') || c == QLatin1Char('_') || c == QLatin1Char('\\'))
+                out += QLatin1Char('\\');
+            out += c;
+        }
+    }
+    return true;
 }
 
 const QByteArray kJetLike = QByteArray(SqlDialect::kJetLikeFunction) + '(';
@@ -125,8 +154,15 @@ SqlDialect::Statement translate(const QString& jetText)
                 throw StoreError(QStringLiteral("Instructiune invalida."));
             QByteArray operand = in.mid(i + kJetLike.size(), close - i - kJetLike.size());
             castOperand(operand);
-            out += '(' + operand + "~* ";
-            takeText(true);
+            const QString& pattern = std::get<QString>(base.params.at(param));
+            QString like;
+            const bool plain = jetPatternToLike(pattern, like);
+            out += '(' + operand + (plain ? "ILIKE " : "~* ");
+            takeText(!plain);
+            if (plain) {
+                st.params.back() = like;
+                out += " ESCAPE '\\'";
+            }
             out += ')';
             i = close + 3;
         } else if (c == '?') {
