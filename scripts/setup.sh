@@ -11,6 +11,8 @@ PACKAGES="$PACKAGES ${TARVENOR_EXTRA_PACKAGES:-}"
 PACKAGES="$PACKAGES libical-dev pkg-config python3-icalendar"
 PACKAGES="$PACKAGES libcups2-dev cups cups-client printer-driver-cups-pdf" # printing; the service and a PDF printer for its tests
 PACKAGES="$PACKAGES pkg-config libsodium-dev minisign"
+# Office mode: libpq for the program, a PostgreSQL 15 server for its tests.
+PACKAGES="$PACKAGES libpq-dev pkg-config postgresql-15"
 missing=""
 for p in $PACKAGES; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

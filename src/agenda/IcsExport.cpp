@@ -92,12 +92,9 @@ QString IcsExport::agendaId()
     // two offices' files never collide. A database made before the table
     // existed gets it here, the one table the program itself ever creates,
     // and only on the first export.
-    bool tableExists = false;
-    m_ctx.db.RunSql(QStringLiteral("select name from sqlite_master where type = 'table' and name = 'agenda_uid'"),
-                    true);
-    tableExists = !m_ctx.db.CurrentRs().Eof();
+    const bool tableExists = m_ctx.db.hasTable(QStringLiteral("agenda_uid"));
     if (tableExists) {
-        m_ctx.db.RunSql(QStringLiteral("select uid from agenda_uid order by rowid"), true);
+        m_ctx.db.RunSql(QStringLiteral("select uid from agenda_uid"), true);
         Recordset& rs = m_ctx.db.CurrentRs();
         if (!rs.Eof() && !rs.Text(QStringLiteral("uid")).trimmed().isEmpty())
             return rs.Text(QStringLiteral("uid")).trimmed();

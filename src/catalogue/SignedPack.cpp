@@ -33,11 +33,7 @@ const char* const kCreateVersionTable = "CREATE TABLE versiune_catalog (\n"
 
 bool hasVersionTable(modDB& db)
 {
-    db.RunSql(QStringLiteral("select name from sqlite_master where type = 'table' and name = 'versiune_catalog'"),
-              true);
-    const bool found = !db.CurrentRs().Eof();
-    db.CurrentRs().buffer(); // no read of the schema may stay open while a table is added
-    return found;
+    return db.hasTable(QStringLiteral("versiune_catalog"));
 }
 
 } // namespace

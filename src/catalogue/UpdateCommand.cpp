@@ -20,9 +20,22 @@ bool leftToAdministrator(AppContext& ctx)
 
 } // namespace
 
+namespace {
+
+// Office mode: only the catalogue administrator's login may change the catalogue.
+bool refuseNonAdmin(AppContext& ctx)
+{
+    if (ctx.db.mayUpdateCatalogue())
+        return false;
+    ctx.message(QStringLiteral("Doar administratorul catalogului poate actualiza catalogul."));
+    return true;
+}
+
+} // namespace
+
 void UpdateCommand::Update_Click()
 {
-    if (leftToAdministrator(m_ctx))
+    if (leftToAdministrator(m_ctx) || refuseNonAdmin(m_ctx))
         return;
     const QString path = m_ctx.dialogs->openFile(m_ctx.window, QStringLiteral("Alegeti pachetul de actualizare"),
                                                  QStringLiteral("Pachete de actualizare (*.sql *.sql.gz)"));
@@ -33,7 +46,7 @@ void UpdateCommand::Update_Click()
 
 void UpdateCommand::ImportUpdatePack(const QString& path)
 {
-    if (leftToAdministrator(m_ctx))
+    if (leftToAdministrator(m_ctx) || refuseNonAdmin(m_ctx))
         return;
     // A refusal reaches the user through the window's error handling.
     const PackImport::Result result = PackImport(m_ctx.db, *m_ctx.dialogs, m_ctx.window, m_ctx.programDir).run(path);

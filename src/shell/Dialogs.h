@@ -31,6 +31,10 @@ public:
                              const QString& filter) = 0;
     // Progress of a long task; it shows itself only when the task takes more than a moment.
     virtual std::unique_ptr<Progress> startProgress(QWidget* parent, const QString& label);
+
+    // Office mode: user and password for the database server; false when
+    // the user gives up. `user` comes filled with a suggestion.
+    virtual bool login(QWidget* parent, const QString& text, QString& user, QString& password);
 };
 
 class ModalDialogs final : public Dialogs {

@@ -14,6 +14,13 @@ Recordset::Recordset(StatementLease statement, bool atEnd) : m_lease(std::move(s
         m_names.push_back(QString::fromUtf8(sqlite3_column_name(m_lease.get(), i)).toCaseFolded());
 }
 
+Recordset::Recordset(std::vector<QString> names, std::vector<QVariant> values)
+    : m_atEnd(values.empty() || names.empty()), m_names(std::move(names)), m_buffered(true), m_rows(std::move(values))
+{
+    for (QString& n : m_names)
+        n = n.toCaseFolded();
+}
+
 namespace {
 
 QVariant columnValue(sqlite3_stmt* stmt, int c)

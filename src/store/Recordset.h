@@ -12,6 +12,8 @@ class Recordset {
 public:
     // Takes a statement already stepped onto its first row (or its end).
     Recordset(StatementLease statement, bool atEnd);
+    // Rows already read from a server: `values` holds them row after row.
+    Recordset(std::vector<QString> names, std::vector<QVariant> values);
     Recordset(const Recordset&) = delete;
     Recordset& operator=(const Recordset&) = delete;
 

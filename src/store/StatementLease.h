@@ -17,6 +17,8 @@ class StatementLease {
 public:
     // Throws StoreError when the text cannot be prepared.
     StatementLease(std::shared_ptr<Connection> connection, const QByteArray& sql);
+    // Holds nothing (a cursor whose rows came from elsewhere).
+    StatementLease() = default;
     ~StatementLease();
     StatementLease(StatementLease&& other) noexcept;
     StatementLease& operator=(StatementLease&&) = delete;

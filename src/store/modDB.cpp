@@ -2,11 +2,13 @@
 
 #include "store/Connection.h"
 #include "store/DataLocation.h"
+#include "store/OfficeSession.h"
 #include "store/SqlDialect.h"
 #include "store/StatementLease.h"
 #include "store/UserDatabase.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <sqlite3.h>
 
 #include <optional>
@@ -16,6 +18,10 @@ modDB::modDB(const QString& programDir) : m_schema(QDir(programDir).filePath(QSt
     const DataLocation::Files files = DataLocation::locate(programDir);
     m_path = files.database;
     m_userPath = files.userDatabase;
+    // An office's server replaces the files entirely.
+    const QString office = DataLocation::configFile(programDir, QStringLiteral("office.conf"));
+    if (QFileInfo::exists(office))
+        m_office = std::make_unique<OfficeSession>(office);
 }
 
 modDB::modDB(const DataLocation::Files& files) : m_path(files.database), m_userPath(files.userDatabase) {}
@@ -69,6 +75,12 @@ void modDB::dropConnectionAfter(int code)
 void modDB::RunSql(const QString& statement, bool isQuery)
 {
     ++m_calls;
+    if (m_office) {
+        OfficeSession::Rows rows = m_office->run(statement, isQuery);
+        if (isQuery)
+            m_rs = std::make_unique<Recordset>(std::move(rows.names), std::move(rows.values));
+        return;
+    }
     const SqlDialect::Statement st = SqlDialect::translate(statement);
     if (m_rs)
         m_rs->buffer();
@@ -97,6 +109,20 @@ void modDB::RunSql(const QString& statement, bool isQuery)
         m_rs = std::make_unique<Recordset>(std::move(*lease), rc == SQLITE_DONE);
 }
 
+bool modDB::hasTable(const QString& name)
+{
+    for (QChar c : name)
+        if (!(c.isLetterOrNumber() || c == QLatin1Char('_')) || c.unicode() > 127)
+            return false;
+    try {
+        RunSql(QStringLiteral("select * from ") + name + QStringLiteral(" where 1 = 0"), true);
+        m_rs->buffer(); // no read of the schema stays open while a table may be added
+        return true;
+    } catch (const StoreError&) {
+        return false;
+    }
+}
+
 Recordset& modDB::CurrentRs()
 {
     if (!m_rs)
@@ -109,9 +135,23 @@ sqlite3* modDB::CurrentDb() const
     return m_db ? m_db->handle() : nullptr;
 }
 
+void modDB::setLoginPrompt(LoginPrompt prompt)
+{
+    if (m_office)
+        m_office->setLoginPrompt(std::move(prompt.ask), std::move(prompt.tell));
+}
+
+bool modDB::mayUpdateCatalogue()
+{
+    return !m_office || m_office->mayUpdateCatalogue();
+}
+
 modDB::Transaction::Transaction(modDB& db) : m_db(db)
 {
-    m_db.RunSql(QStringLiteral("BEGIN IMMEDIATE"), false);
+    if (m_db.m_office)
+        m_db.m_office->begin();
+    else
+        m_db.RunSql(QStringLiteral("BEGIN IMMEDIATE"), false);
     m_open = true;
 }
 
@@ -119,6 +159,10 @@ modDB::Transaction::~Transaction()
 {
     if (!m_open)
         return;
+    if (m_db.m_office) {
+        m_db.m_office->rollback();
+        return;
+    }
     try {
         m_db.RunSql(QStringLiteral("ROLLBACK"), false);
     } catch (const StoreError&) {
@@ -129,6 +173,9 @@ modDB::Transaction::~Transaction()
 
 void modDB::Transaction::commit()
 {
-    m_db.RunSql(QStringLiteral("COMMIT"), false);
+    if (m_db.m_office)
+        m_db.m_office->commit();
+    else
+        m_db.RunSql(QStringLiteral("COMMIT"), false);
     m_open = false;
 }

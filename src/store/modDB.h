@@ -5,10 +5,12 @@
 #include "store/StoreError.h"
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 struct sqlite3;
 class Connection;
+class OfficeSession;
 
 // The only way into the database. Each window owns one: it knows the program
 // folder, the connection of the last call (CurrentDb) and the cursor of the
@@ -52,8 +54,25 @@ public:
         bool m_open = false;
     };
 
+    // Whether a table of that plain name is reachable, on either engine (and
+    // through an attached catalogue). Replaces CurrentRs.
+    bool hasTable(const QString& name);
+
     // Number of RunSql calls so far (benchmarks and tests count queries).
     long long callCount() const { return m_calls; }
+
+    // Office mode: db/office.conf beside the program names a PostgreSQL
+    // server; the statements and the cursor stay the same.
+    bool isOffice() const { return m_office != nullptr; }
+    // How a server that wants a password gets one: asked once, kept in
+    // memory only. `tell` hears a refused login once.
+    struct LoginPrompt {
+        std::function<bool(QString& user, QString& password)> ask;
+        std::function<void(const QString& message)> tell;
+    };
+    void setLoginPrompt(LoginPrompt prompt);
+    // False for a login that may only read the catalogue.
+    bool mayUpdateCatalogue();
 
 private:
     std::shared_ptr<Connection> connection();
@@ -65,4 +84,5 @@ private:
     std::shared_ptr<Connection> m_db;
     std::unique_ptr<Recordset> m_rs;
     long long m_calls = 0;
+    std::unique_ptr<OfficeSession> m_office;
 };

@@ -13,6 +13,7 @@
 #include "catalogue/UpdateCommand.h"
 #include "contracts/Templates.h"
 #include "shell/Navigation.h"
+#include "shell/OfficeLogin.h"
 #include "store/modDB.h"
 #include "ui/Layout.h"
 #include "ui/ReaderLayout.h"
@@ -155,6 +156,8 @@ void Form1::connectControls()
     setupDailyUse();
     // Agenda of a practice
     connectPractice();
+    // Office mode: the server's login goes through the window's dialogs.
+    OfficeLogin::attach(*m_ctx);
 }
 
 void Form1::paintEvent(QPaintEvent*)

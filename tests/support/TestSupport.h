@@ -9,6 +9,7 @@
 
 #include <deque>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 class QPrinter;
@@ -65,6 +66,19 @@ public:
     int progressSteps = 0;
     int cancelAtStep = -1;
     std::unique_ptr<Progress> startProgress(QWidget*, const QString& label) override;
+
+    // Office mode's login: answers given in turn (user, password); none left: cancelled.
+    std::deque<std::pair<QString, QString>> logins;
+    int loginCalls = 0;
+    bool login(QWidget*, const QString&, QString& user, QString& password) override
+    {
+        ++loginCalls;
+        if (logins.empty())
+            return false;
+        std::tie(user, password) = logins.front();
+        logins.pop_front();
+        return true;
+    }
 };
 
 // A real window on a temporary program folder, with recorded dialogs.
