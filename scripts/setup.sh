@@ -5,6 +5,7 @@ set -eu
 cd "$(dirname "$0")/.."
 
 PACKAGES="cmake g++ make qt6-base-dev libgl-dev sqlite3 libsqlite3-dev zlib1g-dev fonts-dejavu-core poppler-utils clang-format"
+PACKAGES="$PACKAGES libstemmer-dev"
 missing=""
 for p in $PACKAGES; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

@@ -1,6 +1,7 @@
 #include "catalogue/UpdateCommand.h"
 
 #include "catalogue/CatalogueLists.h"
+#include "catalogue/SearchIndex.h"
 #include "catalogue/UpdatePack.h"
 #include "shell/AppContext.h"
 #include "store/SqlLiteral.h"
@@ -114,6 +115,7 @@ bool UpdateCommand::apply(const UpdatePack::Pack& pack, Counts& counts)
         if (!keepGoing())
             return false;
     }
+    SearchIndex::catchUp(m_ctx.db); // search index: the pack's acts, in the same transaction
     transaction.commit();
     counts = c;
     return true;

@@ -9,6 +9,7 @@
 #include <QFrame>
 #include <QLineEdit>
 
+class QCheckBox;
 class QMenu;
 class QAction;
 
@@ -108,4 +109,8 @@ struct Controls {
 
     // Hidden boxes outside the panels
     QLineEdit* idag = nullptr;
+
+    // Search in texts and find in the viewer
+    QCheckBox* intext = nullptr;
+    QLineEdit* gaseste = nullptr;
 };

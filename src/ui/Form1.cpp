@@ -8,7 +8,10 @@
 #include "catalogue/PrintCommand.h"
 #include "catalogue/RecentActs.h"
 #include "catalogue/SearchCommand.h"
+#include "catalogue/SearchIndex.h"
+#include "catalogue/SearchKeys.h"
 #include "catalogue/UpdateCommand.h"
+#include "catalogue/ViewerFind.h"
 #include "contracts/Templates.h"
 #include "shell/Navigation.h"
 #include "store/modDB.h"
@@ -60,6 +63,7 @@ Form1::Form1(const QString& programDir, QWidget* parent, Dialogs* dialogs)
     }
 
     Form_Load();
+    guarded([this] { SearchIndex::prepareAtStart(*m_ctx); }); // search index: built or repaired once at start
 }
 
 Form1::~Form1() = default;
@@ -137,6 +141,17 @@ void Form1::connectControls()
     connect(u.deftip, &ClickLabel::Click, this, &Form1::deftip_Click);
     connect(u.Label28, &ClickLabel::Click, this, &Form1::Label28_Click);
     connect(u.Label34, &ClickLabel::Click, this, &Form1::Label34_Click);
+
+    // Search in texts, hits and the find field
+    m_searchKeys = std::make_unique<SearchKeys>(*m_ctx);
+    m_viewerFind = std::make_unique<ViewerFind>(*m_ctx);
+    connect(m_searchKeys.get(), &SearchKeys::searchRequested, this, &Form1::Label1_Click);
+    connect(m_searchKeys.get(), &SearchKeys::openRequested, this, &Form1::List1_DblClick);
+    for (MouseArea* entry : {u.Cautare, u.LegiCons, u.LegiFav})
+        connect(entry, &MouseArea::Click, this, [this] { HitKeyword.clear(); });
+    for (ClickLabel* back : {u.Inapoi, u.inapoi2})
+        connect(back, &ClickLabel::Click, m_viewerFind.get(), &ViewerFind::close);
+    connect(u.List3, &ListView::DblClick, m_viewerFind.get(), &ViewerFind::close);
 }
 
 void Form1::paintEvent(QPaintEvent*)

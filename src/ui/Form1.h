@@ -23,6 +23,8 @@ class DayViews;
 class EventEditor;
 class EventTypes;
 class Templates;
+class SearchKeys;
+class ViewerFind;
 
 // The program's one window. It owns the store, the controls and the
 // subsystems; each handler slot forwards to the subsystem that does the work.
@@ -121,4 +123,7 @@ private:
     std::unique_ptr<EventEditor> m_events;
     std::unique_ptr<EventTypes> m_types;
     std::unique_ptr<Templates> m_templates;
+    // Search in texts, hits and the find field
+    std::unique_ptr<SearchKeys> m_searchKeys;
+    std::unique_ptr<ViewerFind> m_viewerFind;
 };

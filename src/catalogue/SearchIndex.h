@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+struct AppContext;
+class modDB;
+
+// The search index in the catalogue's own file: folded titles under a trigram
+// index (kept by triggers, so that the stock sqlite3 shell keeps it too) and
+// the stemmed words of titles and texts under a word index that the program
+// keeps. Changes to Acte are logged by triggers; the log marks the acts whose
+// word-index entry may be behind, and searches check those acts directly
+// until the log is worked off.
+namespace SearchIndex {
+
+// Reports how far the work is; false stops it (the user cancelled).
+using Step = std::function<bool(qint64 done, qint64 total)>;
+
+// The statements that create the index's tables and triggers, as db/schema.sql
+// writes them; `version` is the shape of the index they make.
+QStringList schemaStatements();
+inline constexpr int kVersion = 1;
+
+// True when the file holds the whole index in this program's version.
+bool present(modDB& db);
+// Number of logged changes not yet in the word index.
+qint64 pending(modDB& db);
+
+// Builds the index from scratch in one transaction; false, with the file as
+// it was, when `step` stops it. Throws StoreError.
+bool build(modDB& db, const Step& step = {});
+// Works off the log. Joins the caller's open transaction, otherwise runs in
+// its own one; false, with nothing changed, when `step` stops it.
+bool catchUp(modDB& db, const Step& step = {});
+
+// Start of the program: builds the index for a file made without it and
+// repairs it after outside changes, with the progress dialog. Cancelling
+// leaves the file as it was; the search works either way.
+void prepareAtStart(AppContext& ctx);
+
+// The search statement: `criteria` is the builder's statement without a
+// keyword ("select * from Acte " with or without its where clause). Lists
+// ID, Titlu, TipAct; titles must hold every word of the keyword, folded, in
+// any order; with `inText` an act whose text holds every word's stem is found
+// as well and the list is ordered by relevance.
+QString statement(const QString& criteria, const QString& keyword, bool inText, bool indexed);
+
+// The keyword's words, folded, as the title search matches them.
+QStringList titleWords(const QString& keyword);
+
+} // namespace SearchIndex
