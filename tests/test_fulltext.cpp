@@ -50,6 +50,20 @@ void addActs(const TempProgram& p)
         p.exec(insertAct(a.id, QString::fromUtf8(a.title), QString::fromUtf8(a.text)));
 }
 
+UpdatePack::Act packAct(int id, const char* title, const char* text)
+{
+    UpdatePack::Act a;
+    a.id = id;
+    a.titlu = QString::fromUtf8(title);
+    a.continut = QString::fromUtf8(text);
+    a.an = u"2007"_s;
+    a.dataAparitie = u"01-01-2007"_s;
+    a.monitoruloficial = a.nract = u"1"_s;
+    a.emitent = u"parlamentul"_s;
+    a.tipact = u"lege"_s;
+    return a;
+}
+
 QStringList search(FormFixture& f, const QString& keyword, bool inText)
 {
     f.ui().cuvcheie->setText(keyword);
@@ -156,8 +170,10 @@ private slots:
 
         // A file made without the index, start cancelled: nothing changed,
         // the search still right; the next start builds it once.
-        for (const char* drop : {"DROP TABLE cautare_titlu", "DROP TABLE cautare_text", "DROP TABLE cautare_stare",
-                                 "DROP TABLE cautare_modificari"})
+        for (const char* drop :
+             {"DROP TRIGGER cautare_inainte", "DROP TRIGGER cautare_adaugat", "DROP TRIGGER cautare_sters",
+              "DROP TRIGGER cautare_schimbat", "DROP TABLE cautare_titlu", "DROP TABLE cautare_text",
+              "DROP TABLE cautare_stare", "DROP TABLE cautare_modificari"})
             f.program.exec(QString::fromLatin1(drop));
         const QString before = f.program.scalar(u"select group_concat(name) from sqlite_master"_s);
         f.dialogs.cancelAtStep = 0;
@@ -165,11 +181,21 @@ private slots:
         QCOMPARE(f.program.scalar(u"select group_concat(name) from sqlite_master"_s), before);
         QCOMPARE(f.dialogs.progressLabels.size(), 1);
         checkCases(f, "without index", false);
-
+        // An update pack lands on such a file as well.
+        const QString pack = f.program.dir() + u"/pack.sql"_s;
+        QVERIFY(UpdatePack::writeFile(
+            pack,
+            (UpdatePack::actStatement(packAct(40, "Ordin privind albinele", "Stupii se inregistreaza.")) + u";\n"_s)
+                .toUtf8()));
         f.dialogs.cancelAtStep = -1;
+        f.form().ImportUpdatePack(pack);
+        QCOMPARE(f.program.count(u"Acte"_s), 10LL);
+        f.dialogs.messages.clear();
+        QCOMPARE_EQ(search(f, u"stupii"_s, true), ids("40"));
+
         f.restart();
         f.restart();
-        QCOMPARE(f.dialogs.progressLabels.size(), 2);
+        QCOMPARE(f.dialogs.progressLabels.size(), 3); // the cancelled start, the pack, one build
         checkCases(f, "rebuilt", true);
         // The rebuilt index is the one a new file gets from the schema.
         const TempProgram fresh;
@@ -212,19 +238,9 @@ private slots:
 
         // An update pack replaces an act and brings a new one; the index is
         // current when the pack has landed.
-        UpdatePack::Act replaced;
-        replaced.id = 1;
-        replaced.an = u"2007"_s;
-        replaced.dataAparitie = u"01-01-2007"_s;
-        replaced.monitoruloficial = replaced.nract = u"1"_s;
-        replaced.emitent = u"parlamentul"_s;
-        replaced.tipact = u"lege"_s;
-        replaced.titlu = u"Legea nr. 53/2003 - Codul muncii, republicat"_s;
-        replaced.continut = u"Telemunca este permisa."_s;
-        UpdatePack::Act added = replaced;
-        added.id = 30;
-        added.titlu = u"Ordin despre albine"_s;
-        added.continut = u"Stupii se inregistreaza."_s;
+        const UpdatePack::Act replaced =
+            packAct(1, "Legea nr. 53/2003 - Codul muncii, republicat", "Telemunca este permisa.");
+        const UpdatePack::Act added = packAct(30, "Ordin despre albine", "Stupii se inregistreaza.");
         const QString path = f.program.dir() + u"/pack.sql"_s;
         QVERIFY(UpdatePack::writeFile(
             path,

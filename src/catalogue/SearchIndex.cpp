@@ -256,6 +256,9 @@ bool build(modDB& db, const Step& step)
 
 bool catchUp(modDB& db, const Step& step)
 {
+    // A file whose index was never built (the user cancelled) has no log.
+    if (!present(db))
+        return true;
     const qint64 total = pending(db);
     if (total == 0)
         return true;

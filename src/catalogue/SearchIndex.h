@@ -32,8 +32,9 @@ qint64 pending(modDB& db);
 // Builds the index from scratch in one transaction; false, with the file as
 // it was, when `step` stops it. Throws StoreError.
 bool build(modDB& db, const Step& step = {});
-// Works off the log. Joins the caller's open transaction, otherwise runs in
-// its own one; false, with nothing changed, when `step` stops it.
+// Works off the log (nothing to do without the index). Joins the caller's
+// open transaction, otherwise runs in its own one; false, with nothing
+// changed, when `step` stops it.
 bool catchUp(modDB& db, const Step& step = {});
 
 // Start of the program: builds the index for a file made without it and
