@@ -3,14 +3,16 @@
 #include "catalogue/SearchIndex.h"
 #include "store/TextFold.h"
 
+#include <QScrollBar>
 #include <QTextEdit>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
-// More marks than this would only slow the viewer; a reader never walks them all.
-constexpr size_t kMostHits = 20000;
+// Hits past this many are not looked for; no reader walks them all.
+constexpr size_t kMostHits = 200000;
 
 bool wordChar(QChar c)
 {
@@ -54,11 +56,71 @@ std::vector<ViewerHits::Hit> tidy(std::vector<ViewerHits::Hit> hits)
     return out;
 }
 
-void select(QTextEdit& box, const QTextCursor& hit)
-{
-    box.setTextCursor(hit);
-    box.ensureCursorVisible();
-}
+// Up to this many hits are marked all at once. Beyond it only the hits
+// around the visible part are marked, and again on every scroll: marking a
+// hit makes the viewer lay the text out up to it, which for every hit of a
+// word in a multi-megabyte act takes seconds.
+constexpr size_t kMarkedAtOnce = 2000;
+constexpr int kMarginChars = 20000;
+
+const QString kMarksName = QStringLiteral("tarvenor_hit_marks");
+
+class HitMarks final : public QObject {
+public:
+    explicit HitMarks(QTextEdit& box) : QObject(&box), m_box(box)
+    {
+        setObjectName(kMarksName);
+        connect(box.verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
+            if (hits.size() > kMarkedAtOnce)
+                mark();
+        });
+    }
+
+    static HitMarks& of(QTextEdit& box)
+    {
+        if (auto* found = box.findChild<QObject*>(kMarksName, Qt::FindDirectChildrenOnly))
+            return *static_cast<HitMarks*>(found);
+        return *new HitMarks(box);
+    }
+
+    void mark()
+    {
+        int from = 0, to = std::numeric_limits<int>::max();
+        if (hits.size() > kMarkedAtOnce) {
+            const QRect view = m_box.viewport()->rect();
+            from = m_box.cursorForPosition(view.topLeft()).position() - kMarginChars;
+            to = m_box.cursorForPosition(view.bottomRight()).position() + kMarginChars;
+        }
+        QTextCharFormat look;
+        look.setBackground(QColor(255, 226, 64));
+        QList<QTextEdit::ExtraSelection> selections;
+        QTextCursor cursor(m_box.document());
+        auto it = std::lower_bound(hits.begin(), hits.end(), from,
+                                   [](const ViewerHits::Hit& h, int at) { return h.start < at; });
+        for (; it != hits.end() && it->start <= to && size_t(selections.size()) < kMarkedAtOnce; ++it) {
+            cursor.setPosition(it->start);
+            cursor.setPosition(it->start + it->length, QTextCursor::KeepAnchor);
+            selections.append({cursor, look});
+        }
+        m_box.setExtraSelections(selections);
+    }
+
+    void select(const ViewerHits::Hit& h)
+    {
+        QTextCursor cursor(m_box.document());
+        cursor.setPosition(h.start);
+        cursor.setPosition(h.start + h.length, QTextCursor::KeepAnchor);
+        m_box.setTextCursor(cursor);
+        m_box.ensureCursorVisible();
+        if (hits.size() > kMarkedAtOnce)
+            mark();
+    }
+
+    std::vector<ViewerHits::Hit> hits;
+
+private:
+    QTextEdit& m_box;
+};
 
 } // namespace
 
@@ -86,56 +148,35 @@ std::vector<Hit> phraseHits(const QString& text, const QString& phrase)
 
 void show(QTextEdit& box, const std::vector<Hit>& hits, bool fromTop)
 {
-    QTextCharFormat mark;
-    mark.setBackground(QColor(255, 226, 64));
-    QList<QTextEdit::ExtraSelection> selections;
-    selections.reserve(qsizetype(hits.size()));
-    QTextCursor cursor(box.document());
-    for (const Hit& h : hits) {
-        cursor.setPosition(h.start);
-        cursor.setPosition(h.start + h.length, QTextCursor::KeepAnchor);
-        selections.append({cursor, mark});
-    }
-    box.setExtraSelections(selections);
-    if (selections.isEmpty())
-        return;
+    HitMarks& marks = HitMarks::of(box);
     const int from = fromTop ? 0 : box.textCursor().selectionStart();
-    for (const auto& s : selections) {
-        if (s.cursor.selectionStart() >= from) {
-            select(box, s.cursor);
-            return;
-        }
-    }
-    select(box, selections.first().cursor);
+    marks.hits = hits;
+    marks.mark();
+    if (hits.empty())
+        return;
+    auto first = std::find_if(hits.begin(), hits.end(), [from](const Hit& h) { return h.start >= from; });
+    marks.select(first != hits.end() ? *first : hits.front());
 }
 
 void clear(QTextEdit& box)
 {
+    HitMarks::of(box).hits.clear();
     box.setExtraSelections({});
 }
 
 bool go(QTextEdit& box, bool forward)
 {
-    const QList<QTextEdit::ExtraSelection> selections = box.extraSelections();
-    if (selections.isEmpty())
+    HitMarks& marks = HitMarks::of(box);
+    const std::vector<Hit>& hits = marks.hits;
+    if (hits.empty())
         return false;
     const int here = box.textCursor().selectionStart();
     if (forward) {
-        for (const auto& s : selections) {
-            if (s.cursor.selectionStart() > here) {
-                select(box, s.cursor);
-                return true;
-            }
-        }
-        select(box, selections.first().cursor);
+        auto next = std::upper_bound(hits.begin(), hits.end(), here, [](int at, const Hit& h) { return at < h.start; });
+        marks.select(next != hits.end() ? *next : hits.front());
     } else {
-        for (auto it = selections.crbegin(); it != selections.crend(); ++it) {
-            if (it->cursor.selectionStart() < here) {
-                select(box, it->cursor);
-                return true;
-            }
-        }
-        select(box, selections.last().cursor);
+        auto next = std::lower_bound(hits.begin(), hits.end(), here, [](const Hit& h, int at) { return h.start < at; });
+        marks.select(next != hits.begin() ? *std::prev(next) : hits.back());
     }
     return true;
 }

@@ -21,8 +21,10 @@ std::vector<Hit> keywordHits(const QString& text, const QString& keyword, bool i
 // Every hit of `phrase`, folded, as typed (blanks included).
 std::vector<Hit> phraseHits(const QString& text, const QString& phrase);
 
-// Shows the hits and moves to the first one at or after the cursor (the
-// first one when `fromTop`); no hits clears what was shown.
+// Marks the hits and moves to the first one at or after the cursor (the
+// first one when `fromTop`); no hits clears what was shown. In a very long
+// act with very many hits, only those around the visible part are marked at
+// a time (again after each scroll).
 void show(QTextEdit& box, const std::vector<Hit>& hits, bool fromTop);
 void clear(QTextEdit& box);
 // Moves to the next (or previous) hit shown, round the end; false without hits.

@@ -95,8 +95,6 @@ public:
         auto it = m_cache.find(word);
         if (it != m_cache.end())
             return it->second;
-        if (m_cache.size() > 500000)
-            m_cache.clear();
         std::string stemmed = word;
         if (m_stemmer) {
             const sb_symbol* s =
@@ -105,6 +103,13 @@ public:
                 stemmed.assign(reinterpret_cast<const char*>(s), size_t(sb_stemmer_length(m_stemmer.get())));
         }
         return m_cache.emplace(word, std::move(stemmed)).first->second;
+    }
+
+    // Between texts only: stems handed out stay valid while a text is worked.
+    void trim()
+    {
+        if (m_cache.size() > 500000)
+            m_cache.clear();
     }
 
 private:
@@ -170,9 +175,19 @@ QString sqlStripDiacritics(const QString& column)
 
 std::string stemmedText(std::string_view utf8)
 {
+    // Each stem at most kMostRepeats times: relevance hardly grows past a few
+    // repeats, and long acts repeat the same words thousands of times, which
+    // would only make the index bigger and slower to keep.
+    constexpr unsigned char kMostRepeats = 3;
+    stemmer().trim();
+    std::unordered_map<const std::string*, unsigned char> repeats;
     std::string out;
-    out.reserve(utf8.size() / 2);
-    forEachStem(utf8, [&out](const std::string& s) {
+    out.reserve(utf8.size() / 4);
+    forEachStem(utf8, [&](const std::string& s) {
+        unsigned char& seen = repeats[&s];
+        if (seen == kMostRepeats)
+            return;
+        ++seen;
         if (!out.empty())
             out += ' ';
         out += s;
@@ -182,6 +197,7 @@ std::string stemmedText(std::string_view utf8)
 
 std::vector<std::string> stems(const QString& text)
 {
+    stemmer().trim();
     const QByteArray utf8 = text.toUtf8();
     std::vector<std::string> out;
     forEachStem(std::string_view(utf8.constData(), size_t(utf8.size())), [&out](const std::string& s) {

@@ -25,7 +25,8 @@ namespace TextFold {
 QString sqlStripDiacritics(const QString& column);
 
 // The words of a UTF-8 text (runs of letters and digits), folded and reduced
-// to their Romanian stems, each once per occurrence, joined by single blanks.
+// to their Romanian stems, in order, each stem at most three times, joined
+// by single blanks.
 std::string stemmedText(std::string_view utf8);
 
 // The distinct stems of the words of `text`, in order of appearance.
