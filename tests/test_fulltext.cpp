@@ -35,6 +35,7 @@ const Act kActs[] = {
     {7, "Legea privind Codul civil", "Persoana fizica."},
     {8, "Ordin \"special\" * NEAR (x) AND -y titlu:z", "Nimic."},
     {9, "Regulament de ordine interioara", "Salariatii au dreptul la concediu; contractul colectiv de munca."},
+    {10, "Ordin ĂÂÎȘŞȚŢ ăâîșşțţ", "Nimic."},
 };
 
 QString insertAct(int id, const QString& title, const QString& text)
@@ -87,6 +88,8 @@ struct Case {
 
 // Title cases list in the catalogue's order; text cases by relevance.
 const Case kCases[] = {
+    {"AAISSTT", false, "10"},
+    {"ăâîșşțţ ĂÂÎȘŞȚŢ", true, "10"},
     {"sanatatii", false, "2 3 4"},
     {"SĂNĂTĂŢII", false, "2 3 4"},
     {"sănătății", false, "2 3 4"},
@@ -189,7 +192,7 @@ private slots:
                 .toUtf8()));
         f.dialogs.cancelAtStep = -1;
         f.form().ImportUpdatePack(pack);
-        QCOMPARE(f.program.count(u"Acte"_s), 10LL);
+        QCOMPARE(f.program.count(u"Acte"_s), 11LL);
         f.dialogs.messages.clear();
         QCOMPARE_EQ(search(f, u"stupii"_s, true), ids("40"));
 
