@@ -244,7 +244,9 @@ int main(int argc, char** argv)
     const long long pagesAfter = scalar(db, "PRAGMA page_count") - scalar(db, "PRAGMA freelist_count");
     const long long titleIndex = scalar(db, "select sum(pgsize) from dbstat where name like 'cautare_titlu%'");
     const long long wordIndex = scalar(db, "select sum(pgsize) from dbstat where name like 'cautare_text%'");
-    const long long indexBytes = (pagesAfter - pagesBefore) * pageSize;
+    // dbstat counts the index's own pages; the page count also holds free pages.
+    const long long indexBytes = scalar(db, "select sum(pgsize) from dbstat where name like 'cautare%'");
+    std::printf("    pages added to the file: %.1f MB\n", double((pagesAfter - pagesBefore) * pageSize) / 1e6);
     std::printf("(c) index %.1f MB = %.3f of the texts' bytes (target <= 0.40); titles %.1f MB, words %.1f MB\n",
                 double(indexBytes) / 1e6, double(indexBytes) / double(textBytes), double(titleIndex) / 1e6,
                 double(wordIndex) / 1e6);

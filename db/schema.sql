@@ -51,10 +51,12 @@ CREATE TABLE agenda (
 );
 CREATE INDEX agenda_data ON agenda (data);
 
--- Search index. cautare_titlu: titles without diacritics under a trigram
--- index, kept by the triggers. cautare_text: the stemmed words of titles and
--- texts, kept by the program. cautare_modificari: acts changed since the
--- program last brought cautare_text up to date (with what it held for them).
+
+-- Search index, in the program's keeping. cautare_titlu: titles without
+-- diacritics under a trigram index. cautare_text: the stemmed words of titles
+-- and texts. cautare_modificari: acts changed since the program last brought
+-- both up to date, with what the word index held for them; the triggers fill
+-- it for every change, also from outside the program.
 CREATE VIRTUAL TABLE cautare_titlu USING fts5(titlu, tokenize='trigram');
 CREATE VIRTUAL TABLE cautare_text USING fts5(titlu, text, content='', tokenize='unicode61');
 CREATE TABLE cautare_modificari (
@@ -66,23 +68,19 @@ CREATE TABLE cautare_modificari (
 );
 CREATE INDEX cautare_modificari_act ON cautare_modificari (id_acte);
 CREATE TABLE cautare_stare (versiune integer NOT NULL);
-INSERT INTO cautare_stare (versiune) VALUES (1);
+INSERT INTO cautare_stare (versiune) VALUES (2);
 CREATE TRIGGER cautare_inainte BEFORE INSERT ON Acte WHEN new.ID IS NOT NULL BEGIN
   INSERT INTO cautare_modificari (id_acte, indexat, titlu, continut)
     SELECT ID, 1, Titlu, Continut FROM Acte WHERE ID = new.ID;
 END;
 CREATE TRIGGER cautare_adaugat AFTER INSERT ON Acte BEGIN
-  INSERT OR REPLACE INTO cautare_titlu (rowid, titlu) VALUES (new.ID, replace(replace(replace(replace(replace(replace(replace(replace(replace(replace(replace(replace(replace(replace(new.Titlu,char(259),'a'),char(258),'A'),char(226),'a'),char(194),'A'),char(238),'i'),char(206),'I'),char(537),'s'),char(536),'S'),char(351),'s'),char(350),'S'),char(539),'t'),char(538),'T'),char(355),'t'),char(354),'T'));
   INSERT INTO cautare_modificari (id_acte, indexat) VALUES (new.ID, 0);
 END;
 CREATE TRIGGER cautare_sters AFTER DELETE ON Acte BEGIN
-  DELETE FROM cautare_titlu WHERE rowid = old.ID;
   INSERT INTO cautare_modificari (id_acte, indexat, titlu, continut)
     VALUES (old.ID, 1, old.Titlu, old.Continut);
 END;
 CREATE TRIGGER cautare_schimbat AFTER UPDATE OF ID, Titlu, Continut ON Acte BEGIN
-  DELETE FROM cautare_titlu WHERE rowid = old.ID;
-  INSERT OR REPLACE INTO cautare_titlu (rowid, titlu) VALUES (new.ID, replace(replace(replace(replace(replace(replace(replace(replace(replace(replace(replace(replace(replace(replace(new.Titlu,char(259),'a'),char(258),'A'),char(226),'a'),char(194),'A'),char(238),'i'),char(206),'I'),char(537),'s'),char(536),'S'),char(351),'s'),char(350),'S'),char(539),'t'),char(538),'T'),char(355),'t'),char(354),'T'));
   INSERT INTO cautare_modificari (id_acte, indexat, titlu, continut)
     VALUES (old.ID, 1, old.Titlu, old.Continut);
   INSERT INTO cautare_modificari (id_acte, indexat) VALUES (new.ID, 0);

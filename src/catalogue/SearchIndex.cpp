@@ -147,16 +147,19 @@ QString titleHas(const QString& column, const QString& words)
     return QStringLiteral("tarvenor_title_has(%1, %2)").arg(column, literal(words));
 }
 
-// Rows of cautare_titlu whose folded title holds every word.
-QString indexedTitleIds(const TitleMatch& m)
+// Acts whose folded title holds every word: from the index, and for the acts
+// changed since it was last brought up to date, from their titles.
+QString indexedTitleIds(const TitleMatch& m, const QString& allWords)
 {
     QString where;
     if (!m.ftsQuery.isEmpty())
-        where = QStringLiteral("cautare_titlu match ") + literal(m.ftsQuery);
+        where = QStringLiteral("cautare_titlu match ") + literal(m.ftsQuery) + QStringLiteral(" and ");
     if (!m.shortWords.isEmpty())
-        where +=
-            (where.isEmpty() ? QString() : QStringLiteral(" and ")) + titleHas(QStringLiteral("titlu"), m.shortWords);
-    return QStringLiteral("select rowid as h, 0 as o, 0 as r from cautare_titlu where ") + where;
+        where += titleHas(QStringLiteral("titlu"), m.shortWords) + QStringLiteral(" and ");
+    return QStringLiteral("select rowid as h, 0 as o, 0 as r from cautare_titlu where ") + where +
+           QStringLiteral("rowid not in (select id_acte from cautare_modificari) union all select ID, 0, 0 from Acte "
+                          "where ID in (select id_acte from cautare_modificari) and ") +
+           titleHas(QStringLiteral("Titlu"), allWords);
 }
 
 } // namespace
@@ -165,7 +168,6 @@ namespace SearchIndex {
 
 QStringList schemaStatements()
 {
-    const QString strippedNew = TextFold::sqlStripDiacritics(QStringLiteral("new.Titlu"));
     return {
         QStringLiteral("CREATE VIRTUAL TABLE cautare_titlu USING fts5(titlu, tokenize='trigram')"),
         QStringLiteral("CREATE VIRTUAL TABLE cautare_text USING fts5(titlu, text, content='', tokenize='unicode61')"),
@@ -186,23 +188,17 @@ QStringList schemaStatements()
                        "    SELECT ID, 1, Titlu, Continut FROM Acte WHERE ID = new.ID;\n"
                        "END"),
         QStringLiteral("CREATE TRIGGER cautare_adaugat AFTER INSERT ON Acte BEGIN\n"
-                       "  INSERT OR REPLACE INTO cautare_titlu (rowid, titlu) VALUES (new.ID, %1);\n"
                        "  INSERT INTO cautare_modificari (id_acte, indexat) VALUES (new.ID, 0);\n"
-                       "END")
-            .arg(strippedNew),
+                       "END"),
         QStringLiteral("CREATE TRIGGER cautare_sters AFTER DELETE ON Acte BEGIN\n"
-                       "  DELETE FROM cautare_titlu WHERE rowid = old.ID;\n"
                        "  INSERT INTO cautare_modificari (id_acte, indexat, titlu, continut)\n"
                        "    VALUES (old.ID, 1, old.Titlu, old.Continut);\n"
                        "END"),
         QStringLiteral("CREATE TRIGGER cautare_schimbat AFTER UPDATE OF ID, Titlu, Continut ON Acte BEGIN\n"
-                       "  DELETE FROM cautare_titlu WHERE rowid = old.ID;\n"
-                       "  INSERT OR REPLACE INTO cautare_titlu (rowid, titlu) VALUES (new.ID, %1);\n"
                        "  INSERT INTO cautare_modificari (id_acte, indexat, titlu, continut)\n"
                        "    VALUES (old.ID, 1, old.Titlu, old.Continut);\n"
                        "  INSERT INTO cautare_modificari (id_acte, indexat) VALUES (new.ID, 0);\n"
-                       "END")
-            .arg(strippedNew)};
+                       "END")};
 }
 
 bool present(modDB& db)
@@ -274,6 +270,13 @@ bool catchUp(modDB& db, const Step& step)
         Stmt remove(h, "INSERT INTO cautare_text (cautare_text, rowid, titlu, text) VALUES ('delete', ?, ?, ?)");
         Stmt current(h, "SELECT Titlu, Continut FROM Acte WHERE ID = ?");
         Stmt insert(h, kInsertText);
+        Stmt dropTitle(h, "DELETE FROM cautare_titlu WHERE rowid = ?");
+        const QByteArray addTitleSql =
+            QStringLiteral("INSERT INTO cautare_titlu (rowid, titlu) SELECT ID, %1 FROM Acte "
+                           "WHERE ID = ?")
+                .arg(TextFold::sqlStripDiacritics(QStringLiteral("Titlu")))
+                .toUtf8();
+        Stmt addTitle(h, addTitleSql.constData());
         Pacer pacer(step, total);
         bool first = true;
         qint64 previous = 0;
@@ -291,8 +294,12 @@ bool catchUp(modDB& db, const Step& step)
                     remove.bind(3, text);
                     remove.run();
                 }
+                dropTitle.bind(1, act);
+                dropTitle.run();
                 current.bind(1, act);
                 if (current.row()) {
+                    addTitle.bind(1, act);
+                    addTitle.run();
                     const std::string title = TextFold::stemmedText(current.text(0));
                     const std::string text = TextFold::stemmedText(current.text(1));
                     insert.bind(1, act);
@@ -377,12 +384,12 @@ QString statement(const QString& criteria, const QString& keyword, bool inText, 
     if (stemList.isEmpty()) {
         // The catalogue's order, as the plain title search always listed.
         return head + QStringLiteral("where ") + where + QStringLiteral("ID in (select h from (") +
-               indexedTitleIds(title) + QStringLiteral(")) ");
+               indexedTitleIds(title, titleWords(keyword).join(QLatin1Char(' '))) + QStringLiteral(")) ");
     }
     // Title hits first, then the text hits by relevance. Acts still in the
     // log may be behind in the word index: those are checked directly.
     const QString hits =
-        indexedTitleIds(title) +
+        indexedTitleIds(title, titleWords(keyword).join(QLatin1Char(' '))) +
         QStringLiteral(" union all select rowid, 1, bm25(cautare_text) from cautare_text where cautare_text match ") +
         literal(stemQuery.join(QLatin1String(" AND "))) +
         QStringLiteral(" and rowid not in (select id_acte from cautare_modificari)"
