@@ -293,9 +293,9 @@ bool catchUp(modDB& db, const Step& step)
                     remove.bind(2, title);
                     remove.bind(3, text);
                     remove.run();
+                    dropTitle.bind(1, act);
+                    dropTitle.run();
                 }
-                dropTitle.bind(1, act);
-                dropTitle.run();
                 current.bind(1, act);
                 if (current.row()) {
                     addTitle.bind(1, act);
