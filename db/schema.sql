@@ -34,6 +34,40 @@ CREATE TABLE versiune_catalog (
   aplicat    text NOT NULL
 );
 
+-- Search index, in the program's keeping. cautare_titlu: titles without
+-- diacritics under a trigram index. cautare_text: the stemmed words of titles
+-- and texts. cautare_modificari: acts changed since the program last brought
+-- both up to date, with what the word index held for them; the triggers fill
+-- it for every change, also from outside the program.
+CREATE VIRTUAL TABLE cautare_titlu USING fts5(titlu, tokenize='trigram');
+CREATE VIRTUAL TABLE cautare_text USING fts5(titlu, text, content='', tokenize='unicode61');
+CREATE TABLE cautare_modificari (
+  id       integer PRIMARY KEY AUTOINCREMENT,
+  id_acte  integer NOT NULL,
+  indexat  integer NOT NULL,
+  titlu    text,
+  continut text
+);
+CREATE INDEX cautare_modificari_act ON cautare_modificari (id_acte);
+CREATE TABLE cautare_stare (versiune integer NOT NULL);
+INSERT INTO cautare_stare (versiune) VALUES (2);
+CREATE TRIGGER cautare_inainte BEFORE INSERT ON Acte WHEN new.ID IS NOT NULL BEGIN
+  INSERT INTO cautare_modificari (id_acte, indexat, titlu, continut)
+    SELECT ID, 1, Titlu, Continut FROM Acte WHERE ID = new.ID;
+END;
+CREATE TRIGGER cautare_adaugat AFTER INSERT ON Acte BEGIN
+  INSERT INTO cautare_modificari (id_acte, indexat) VALUES (new.ID, 0);
+END;
+CREATE TRIGGER cautare_sters AFTER DELETE ON Acte BEGIN
+  INSERT INTO cautare_modificari (id_acte, indexat, titlu, continut)
+    VALUES (old.ID, 1, old.Titlu, old.Continut);
+END;
+CREATE TRIGGER cautare_schimbat AFTER UPDATE OF ID, Titlu, Continut ON Acte BEGIN
+  INSERT INTO cautare_modificari (id_acte, indexat, titlu, continut)
+    VALUES (old.ID, 1, old.Titlu, old.Continut);
+  INSERT INTO cautare_modificari (id_acte, indexat) VALUES (new.ID, 0);
+END;
+
 -- >>> each user's own tables (the installed form keeps them in each user's home)
 CREATE TABLE legi_favorite (
   id      integer PRIMARY KEY AUTOINCREMENT,

@@ -13,6 +13,7 @@ PACKAGES="$PACKAGES libcups2-dev cups cups-client printer-driver-cups-pdf" # pri
 PACKAGES="$PACKAGES pkg-config libsodium-dev minisign"
 # Office mode: libpq for the program, a PostgreSQL 15 server for its tests.
 PACKAGES="$PACKAGES libpq-dev pkg-config postgresql-15"
+PACKAGES="$PACKAGES libstemmer-dev"
 missing=""
 for p in $PACKAGES; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

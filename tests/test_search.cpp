@@ -133,9 +133,10 @@ private slots:
         QCOMPARE((QStringList{u.zi->Text(), u.luna->Text(), u.anull->Text()}), words(u"zz ll aaaa"_s));
         // The keyword ignores letter case, also of Romanian letters.
         u.emitent->setText(u"- Orice Emitent -"_s);
+        // Each word anywhere, also inside a longer one ("Codului fiscal").
         u.cuvcheie->setText(u"CODUL FISCAL"_s);
         f.form().Label1_Click();
-        QCOMPARE(listColumn(*u.List1, 3), words(u"2 39"_s));
+        QCOMPARE(listColumn(*u.List1, 3), words(u"2 11 39"_s));
         u.cuvcheie->setText(u"SOCIETĂȚILE"_s);
         f.form().Label1_Click();
         QCOMPARE(listColumn(*u.List1, 3), words(u"4"_s));

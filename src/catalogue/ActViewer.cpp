@@ -1,5 +1,6 @@
 #include "catalogue/ActViewer.h"
 
+#include "catalogue/ViewerHits.h"
 #include "shell/AppContext.h"
 #include "shell/ListColumns.h"
 #include "shell/Navigation.h"
@@ -36,6 +37,7 @@ void ActViewer::ShowAct(const QString& title, QString content)
         present(composeText(title, std::move(content)));
     else
         m_ctx.ui.textlege->setText(composeText(title, std::move(content)));
+    ViewerHits::clear(*m_ctx.ui.textlege);
 }
 
 void ActViewer::recordOpening(const QString& actId)
@@ -67,6 +69,12 @@ void ActViewer::List1_DblClick()
     nav.openActViewerFromList(title);
     ShowAct(title, std::move(content));
     nav.showActViewer();
+    if (!m_ctx.state.HitKeyword.isEmpty()) {
+        // Opened from a search: the keyword's hits marked, the first in view.
+        RichTextBox& box = *u.textlege;
+        ViewerHits::show(box, ViewerHits::keywordHits(box.toPlainText(), m_ctx.state.HitKeyword, m_ctx.state.HitInText),
+                         true);
+    }
     m_ctx.state.ShownActId = actId;
     recordOpening(actId);
     if (onShown)

@@ -1,5 +1,6 @@
 #include "catalogue/PackImport.h"
 
+#include "catalogue/SearchIndex.h"
 #include "catalogue/SignedPack.h"
 #include "catalogue/UpdatePack.h"
 #include "shell/Dialogs.h"
@@ -111,6 +112,7 @@ bool PackImport::apply(const UpdatePack::Pack& pack, Counts& counts)
         if (!keepGoing())
             return false;
     }
+    SearchIndex::catchUp(m_db); // the search index: the pack's acts, in the same transaction
     SignedPack::record(m_db, *counts.publisher);
     transaction.commit();
     counts = c;

@@ -3,8 +3,11 @@
 #include "catalogue/ActListRebuild.h"
 #include "catalogue/Cautare.h"
 #include "catalogue/OpData.h"
+#include "catalogue/SearchIndex.h"
 #include "shell/AppContext.h"
 #include "store/modDB.h"
+
+#include <QCheckBox>
 
 namespace {
 
@@ -59,13 +62,23 @@ void SearchCommand::Label1_Click()
     const QString issuer = u.emitent->Text();
     const QString keyword = u.cuvcheie->text();
 
-    QString sql = Cautare::BuildSearchSql(actType, actNumber, date, gazette, year, issuer, keyword);
-    // Only three fields are listed. Naming them keeps the engine from loading
-    // every matching act's full text: a search over the whole catalogue would
-    // otherwise read all of it. Same conditions, same rows, same order.
-    static const QString everything = QStringLiteral("select * from Acte ");
-    if (sql.startsWith(everything))
-        sql.replace(0, everything.size(), QStringLiteral("select ID, Titlu, TipAct from Acte "));
+    QString sql;
+    const bool byWords = !SearchIndex::titleWords(keyword).isEmpty();
+    if (byWords) {
+        // Words in any order and any spelling, in titles and, if asked, texts.
+        const bool inText = u.intext && u.intext->isChecked();
+        sql =
+            SearchIndex::statement(Cautare::BuildSearchSql(actType, actNumber, date, gazette, year, issuer, QString()),
+                                   keyword, inText, SearchIndex::present(m_ctx.db));
+    } else {
+        sql = Cautare::BuildSearchSql(actType, actNumber, date, gazette, year, issuer, keyword);
+        // Only three fields are listed. Naming them keeps the engine from loading
+        // every matching act's full text: a search over the whole catalogue would
+        // otherwise read all of it. Same conditions, same rows, same order.
+        static const QString everything = QStringLiteral("select * from Acte ");
+        if (sql.startsWith(everything))
+            sql.replace(0, everything.size(), QStringLiteral("select ID, Titlu, TipAct from Acte "));
+    }
     m_ctx.db.RunSql(sql, true);
 
     ListView& list = *u.List1;
@@ -81,6 +94,9 @@ void SearchCommand::Label1_Click()
         list.Clear();
         throw;
     }
+
+    m_ctx.state.HitKeyword = byWords ? keyword : QString();
+    m_ctx.state.HitInText = byWords && u.intext && u.intext->isChecked();
 
     u.zi->setText(QStringLiteral("zz"));
     u.luna->setText(QStringLiteral("ll"));

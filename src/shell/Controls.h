@@ -9,6 +9,7 @@
 #include <QFrame>
 #include <QLineEdit>
 
+class QCheckBox;
 class QMenu;
 class QAction;
 class QCalendarWidget;
@@ -138,4 +139,7 @@ struct Controls {
     // Act reader: heading list and "Salveaza" under the viewer
     ComboBox* articole = nullptr;
     ClickLabel* salveaza = nullptr;
+    // Search in texts and find in the viewer
+    QCheckBox* intext = nullptr;
+    QLineEdit* gaseste = nullptr;
 };

@@ -10,4 +10,8 @@ struct WindowState {
     qint16 DragY = 0;
     bool AllActsListed = true; // List1 still shows the start-up list of all acts
     QString ShownActId;        // the act the viewer shows, for "Adauga la Favorite"
+
+    // Search hits: the keyword of the search that filled List1, shown in the viewer.
+    QString HitKeyword;
+    bool HitInText = false;
 };

@@ -3,6 +3,7 @@
 #include "store/JetPattern.h"
 #include "store/SqlDialect.h"
 #include "store/StoreError.h"
+#include "store/TextFold.h"
 
 #include <QDir>
 #include <QFile>
@@ -146,6 +147,8 @@ Connection::Connection(const QString& path, const QString& cataloguePath) : m_pa
         attachCatalogue();
     sqlite3_create_function_v2(m_db, SqlDialect::kJetLikeFunction, 2, SQLITE_UTF16 | SQLITE_DETERMINISTIC, nullptr,
                                jetLike, nullptr, nullptr, nullptr);
+    // Folded search: diacritics-insensitive keyword and text matching.
+    TextFold::registerSqlFunctions(m_db);
 }
 
 Connection::~Connection()

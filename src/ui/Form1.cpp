@@ -10,7 +10,10 @@
 #include "catalogue/PrintCommand.h"
 #include "catalogue/RecentActs.h"
 #include "catalogue/SearchCommand.h"
+#include "catalogue/SearchIndex.h"
+#include "catalogue/SearchKeys.h"
 #include "catalogue/UpdateCommand.h"
+#include "catalogue/ViewerFind.h"
 #include "contracts/Templates.h"
 #include "shell/Navigation.h"
 #include "shell/OfficeLogin.h"
@@ -69,6 +72,7 @@ Form1::Form1(const QString& programDir, QWidget* parent, Dialogs* dialogs)
     }
 
     Form_Load();
+    guarded([this] { SearchIndex::prepareAtStart(*m_ctx); }); // search index: built or repaired once at start
 }
 
 Form1::~Form1() = default;
@@ -152,6 +156,16 @@ void Form1::connectControls()
     m_reader = std::make_unique<ActReader>(*m_ctx);
     m_viewer->present = [this](const QString& text) { m_reader->present(text); };
     m_viewer->onShown = [this](const QString& actId) { m_reader->actOpened(actId); };
+    // Search in texts, hits and the find field
+    m_searchKeys = std::make_unique<SearchKeys>(*m_ctx);
+    m_viewerFind = std::make_unique<ViewerFind>(*m_ctx);
+    connect(m_searchKeys.get(), &SearchKeys::searchRequested, this, &Form1::Label1_Click);
+    connect(m_searchKeys.get(), &SearchKeys::openRequested, this, &Form1::List1_DblClick);
+    for (MouseArea* entry : {u.Cautare, u.LegiCons, u.LegiFav})
+        connect(entry, &MouseArea::Click, this, [this] { HitKeyword.clear(); });
+    for (ClickLabel* back : {u.Inapoi, u.inapoi2})
+        connect(back, &ClickLabel::Click, m_viewerFind.get(), &ViewerFind::close);
+    connect(u.List3, &ListView::DblClick, m_viewerFind.get(), &ViewerFind::close);
     // Daily use: keyboard, event deletion, act count
     setupDailyUse();
     // Agenda of a practice

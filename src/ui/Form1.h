@@ -28,6 +28,8 @@ class EventDeletion;
 class ActCount;
 class AgendaPractice;
 class ActReader;
+class SearchKeys;
+class ViewerFind;
 
 // The program's one window. It owns the store, the controls and the
 // subsystems; each handler slot forwards to the subsystem that does the work.
@@ -148,4 +150,7 @@ private:
     std::unique_ptr<AgendaPractice> m_practice;
     // Act reader: headings, links between acts, citation, saving
     std::unique_ptr<ActReader> m_reader;
+    // Search in texts, hits and the find field
+    std::unique_ptr<SearchKeys> m_searchKeys;
+    std::unique_ptr<ViewerFind> m_viewerFind;
 };
