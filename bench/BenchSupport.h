@@ -13,6 +13,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -53,6 +55,33 @@ inline double median(std::vector<double> v)
 {
     std::sort(v.begin(), v.end());
     return v[v.size() / 2];
+}
+
+// Milliseconds one run of `work` takes, and the median of `rounds` runs.
+inline double timeMs(const std::function<void()>& work)
+{
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+inline double medianMs(int rounds, const std::function<void()>& work)
+{
+    std::vector<double> v;
+    for (int r = 0; r < rounds; ++r)
+        v.push_back(timeMs(work));
+    return median(v);
+}
+
+// Runs SQL on a benchmark's own database; a failure ends the run.
+inline void execOrDie(sqlite3* db, const std::string& sql)
+{
+    char* err = nullptr;
+    if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &err) != SQLITE_OK) {
+        std::fprintf(stderr, "sql failed: %s\n", err ? err : "?");
+        std::exit(1);
+    }
 }
 
 // The baseline of the act list: the engine walks "Select ID, Titlu, TipAct

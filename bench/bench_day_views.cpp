@@ -30,15 +30,6 @@ QString dayQuery(const QString& day)
            day + QLatin1Char('\'');
 }
 
-void execOrDie(sqlite3* db, const std::string& sql)
-{
-    char* err = nullptr;
-    if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &err) != SQLITE_OK) {
-        std::fprintf(stderr, "sql failed: %s\n", err ? err : "?");
-        std::exit(1);
-    }
-}
-
 // Events spread evenly (by a fixed stride) over the days, a few types.
 void makeAgenda(const QString& dbPath, int events, int days)
 {
@@ -46,10 +37,10 @@ void makeAgenda(const QString& dbPath, int events, int days)
     schema.open(QIODevice::ReadOnly);
     sqlite3* db = nullptr;
     sqlite3_open(dbPath.toUtf8().constData(), &db);
-    execOrDie(db, schema.readAll().toStdString());
-    execOrDie(db, "insert into tip_eveniment (tipeveniment) values ('Termen instanta'), ('Intalnire client'), "
-                  "('Consultatie'), ('Redactare acte'), ('Mediere')");
-    execOrDie(db, "begin");
+    bench::execOrDie(db, schema.readAll().toStdString());
+    bench::execOrDie(db, "insert into tip_eveniment (tipeveniment) values ('Termen instanta'), ('Intalnire client'), "
+                         "('Consultatie'), ('Redactare acte'), ('Mediere')");
+    bench::execOrDie(db, "begin");
     sqlite3_stmt* ins = nullptr;
     sqlite3_prepare_v2(db, "insert into agenda (data, ora, coment, tipeveniment) values (?, ?, ?, ?)", -1, &ins,
                        nullptr);
@@ -69,7 +60,7 @@ void makeAgenda(const QString& dbPath, int events, int days)
         sqlite3_reset(ins);
     }
     sqlite3_finalize(ins);
-    execOrDie(db, "commit");
+    bench::execOrDie(db, "commit");
     sqlite3_close(db);
 }
 

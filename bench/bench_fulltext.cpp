@@ -37,22 +37,6 @@
 
 namespace {
 
-double timeMs(const std::function<void()>& work)
-{
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return double(timer.nsecsElapsed()) / 1e6;
-}
-
-double medianMs(int rounds, const std::function<void()>& work)
-{
-    std::vector<double> v;
-    for (int r = 0; r < rounds; ++r)
-        v.push_back(timeMs(work));
-    return bench::median(v);
-}
-
 long long bareRows(sqlite3* db, const std::string& sql)
 {
     sqlite3_stmt* stmt = nullptr;
@@ -153,7 +137,7 @@ double bareInsertsMs(const std::string& db, const QString& packPath, int idOffse
     const UpdatePack::Pack pack = UpdatePack::parse(UpdatePack::decode(UpdatePack::readFile(packPath)));
     sqlite3* h = nullptr;
     sqlite3_open_v2(db.c_str(), &h, SQLITE_OPEN_READWRITE, nullptr);
-    const double ms = timeMs([&] {
+    const double ms = bench::timeMs([&] {
         synthetic::exec(h, "BEGIN");
         sqlite3_stmt* s = nullptr;
         sqlite3_prepare_v2(h,
@@ -239,7 +223,7 @@ int main(int argc, char** argv)
     double buildMs = 0;
     {
         modDB store(newDir);
-        buildMs = timeMs([&] { SearchIndex::build(store); });
+        buildMs = bench::timeMs([&] { SearchIndex::build(store); });
     }
     const long long pagesAfter = scalar(db, "PRAGMA page_count") - scalar(db, "PRAGMA freelist_count");
     const long long titleIndex = scalar(db, "select sum(pgsize) from dbstat where name like 'cautare_titlu%'");
@@ -256,7 +240,7 @@ int main(int argc, char** argv)
     BenchDialogs dialogs;
     bareRows(db, "select ID, Titlu, TipAct from Acte"); // warm the page cache
     std::unique_ptr<Form1> formPtr;
-    const double startMs = timeMs([&] { formPtr = std::make_unique<Form1>(newDir, nullptr, &dialogs); });
+    const double startMs = bench::timeMs([&] { formPtr = std::make_unique<Form1>(newDir, nullptr, &dialogs); });
     Form1& form = *formPtr;
     Controls& u = form.controls();
 
@@ -264,10 +248,10 @@ int main(int argc, char** argv)
     auto titleCase = [&](const char* keyword) {
         long long bare = 0;
         const std::string like = std::string("select ID, Titlu, TipAct from Acte where Titlu like '%") + keyword + "%'";
-        const double bareMs = medianMs(rounds, [&] { bare = bareRows(db, like); });
+        const double bareMs = bench::medianMs(rounds, [&] { bare = bareRows(db, like); });
         u.cuvcheie->setText(QString::fromUtf8(keyword));
         u.intext->setChecked(false);
-        const double mine = medianMs(rounds, [&] { form.Label1_Click(); });
+        const double mine = bench::medianMs(rounds, [&] { form.Label1_Click(); });
         std::printf("    \"%s\": %d rows (%.2f %% of titles), bare like %lld\n", keyword, u.List1->Count(),
                     100.0 * u.List1->Count() / (acts + 1), bare);
         report("(a) title keyword, Label1_Click", mine, bareMs, "<= 0.1");
@@ -279,10 +263,10 @@ int main(int argc, char** argv)
     auto textCase = [&](const char* word, const char* target) {
         long long bare = 0;
         const std::string like = std::string("select ID, Titlu, TipAct from Acte where Continut like '%") + word + "%'";
-        const double bareMs = medianMs(std::min(rounds, 3), [&] { bare = bareRows(db, like); });
+        const double bareMs = bench::medianMs(std::min(rounds, 3), [&] { bare = bareRows(db, like); });
         u.cuvcheie->setText(QString::fromUtf8(word));
         u.intext->setChecked(true);
-        const double mine = medianMs(rounds, [&] { form.Label1_Click(); });
+        const double mine = bench::medianMs(rounds, [&] { form.Label1_Click(); });
         std::printf(
             "    \"%s\" in texts: %d acts (%.1f %%), bare like %lld; median %.1f ms (target <= 100 ms for 1 %%)\n",
             word, u.List1->Count(), 100.0 * u.List1->Count() / (acts + 1), bare, mine);
@@ -315,7 +299,7 @@ int main(int argc, char** argv)
     // (e) start-up and opening a 5 MB act.
     {
         modDB probe(newDir);
-        const double checks = medianMs(rounds, [&] {
+        const double checks = bench::medianMs(rounds, [&] {
             SearchIndex::present(probe);
             SearchIndex::pending(probe);
         });
@@ -332,7 +316,7 @@ int main(int argc, char** argv)
                 if (u.List1->SubItem(r, 3) == QString::number(bigActId))
                     u.List1->selectRow(r);
             }
-            const double open = medianMs(rounds, [&] {
+            const double open = bench::medianMs(rounds, [&] {
                 form.Inapoi_Click();
                 u.textlege->clear();
                 form.List1_DblClick();
@@ -340,7 +324,7 @@ int main(int argc, char** argv)
             const QString text = u.textlege->toPlainText();
             QTextEdit bare;
             bare.resize(u.textlege->size());
-            const double plain = medianMs(rounds, [&] {
+            const double plain = bench::medianMs(rounds, [&] {
                 bare.clear();
                 bare.setPlainText(text);
             });
@@ -368,9 +352,9 @@ int main(int argc, char** argv)
             synthetic::exec(h, "PRAGMA wal_checkpoint(TRUNCATE)");
             sqlite3_close(h);
         }
-        const double plainPack = timeMs([&] { without.ImportUpdatePack(pack); });
+        const double plainPack = bench::timeMs([&] { without.ImportUpdatePack(pack); });
         Form1 withIndex(newDir, nullptr, &dialogs);
-        const double kept = timeMs([&] { withIndex.ImportUpdatePack(pack); });
+        const double kept = bench::timeMs([&] { withIndex.ImportUpdatePack(pack); });
         const long long logLeft = scalar(db, "select count(*) from cautare_modificari");
         const double inserts = bareInsertsMs(oldDb, pack, 1000000);
         std::printf("(d) pack of %d acts: index kept %.1f ms (log left %lld), without index %.1f ms, bare inserts "
@@ -380,7 +364,7 @@ int main(int argc, char** argv)
             // Where the index's share goes: the triggers on bare inserts, then the catch-up.
             const double triggered = bareInsertsMs(newDb, pack, 2000000);
             modDB store(newDir);
-            const double caught = timeMs([&] { SearchIndex::catchUp(store); });
+            const double caught = bench::timeMs([&] { SearchIndex::catchUp(store); });
             std::printf("    of which: bare inserts with the triggers %.1f ms, then the catch-up %.1f ms\n", triggered,
                         caught);
         }

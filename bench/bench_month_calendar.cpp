@@ -25,25 +25,16 @@ namespace {
 const QString kFormat = QStringLiteral("dd.MM.yyyy");
 const QDate kFirstDay(2020, 1, 1);
 
-void execOrDie(sqlite3* db, const std::string& sql)
-{
-    char* err = nullptr;
-    if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &err) != SQLITE_OK) {
-        std::fprintf(stderr, "sql failed: %s\n", err ? err : "?");
-        std::exit(1);
-    }
-}
-
 void makeAgenda(const QString& dbPath, int events, int days)
 {
     QFile schema(QStringLiteral(TARVENOR_SCHEMA_PATH));
     schema.open(QIODevice::ReadOnly);
     sqlite3* db = nullptr;
     sqlite3_open(dbPath.toUtf8().constData(), &db);
-    execOrDie(db, schema.readAll().toStdString());
-    execOrDie(db, "insert into tip_eveniment (tipeveniment) values ('Termen instanta'), ('Intalnire client'), "
-                  "('Consultatie')");
-    execOrDie(db, "begin");
+    bench::execOrDie(db, schema.readAll().toStdString());
+    bench::execOrDie(db, "insert into tip_eveniment (tipeveniment) values ('Termen instanta'), ('Intalnire client'), "
+                         "('Consultatie')");
+    bench::execOrDie(db, "begin");
     sqlite3_stmt* ins = nullptr;
     sqlite3_prepare_v2(db, "insert into agenda (data, ora, coment, tipeveniment) values (?, '10:00', 'Dosar', ?)", -1,
                        &ins, nullptr);
@@ -55,7 +46,7 @@ void makeAgenda(const QString& dbPath, int events, int days)
         sqlite3_reset(ins);
     }
     sqlite3_finalize(ins);
-    execOrDie(db, "commit");
+    bench::execOrDie(db, "commit");
     sqlite3_close(db);
 }
 

@@ -29,22 +29,6 @@
 
 namespace {
 
-double timeMs(const std::function<void()>& work)
-{
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return double(timer.nsecsElapsed()) / 1e6;
-}
-
-double medianMs(int rounds, const std::function<void()>& work)
-{
-    std::vector<double> v;
-    for (int r = 0; r < rounds; ++r)
-        v.push_back(timeMs(work));
-    return bench::median(v);
-}
-
 // Runs a query and copies every cell out as text, as a list would need it.
 long long bareRows(sqlite3* db, const char* sql)
 {
@@ -129,23 +113,23 @@ int main(int argc, char** argv)
 
     // (a) keyword search.
     long long matches = 0;
-    const double bareLike = medianMs(rounds, [&] { matches = bareRows(db, likeSql.c_str()); });
+    const double bareLike = bench::medianMs(rounds, [&] { matches = bareRows(db, likeSql.c_str()); });
     u.cuvcheie->setText(QString::fromUtf8(keyword));
-    const double searchKeyword = medianMs(rounds, [&] { form.Label1_Click(); });
+    const double searchKeyword = bench::medianMs(rounds, [&] { form.Label1_Click(); });
     std::printf("keyword \"%s\": %d rows (%.2f %% of titles), bare %lld\n", keyword, u.List1->Count(),
                 100.0 * u.List1->Count() / (acts + 1), matches);
     report("(a) keyword search, Label1_Click", searchKeyword, bareLike, 2.0);
 
     // (b) every act.
     long long all = 0;
-    const double bareAll = medianMs(rounds, [&] { all = bareRows(db, "select ID, Titlu, TipAct from Acte"); });
+    const double bareAll = bench::medianMs(rounds, [&] { all = bareRows(db, "select ID, Titlu, TipAct from Acte"); });
     u.cuvcheie->clear();
-    const double searchAll = medianMs(rounds, [&] { form.Label1_Click(); });
+    const double searchAll = bench::medianMs(rounds, [&] { form.Label1_Click(); });
     std::printf("all acts: %d rows, bare %lld\n", u.List1->Count(), all);
     {
         // Where the time of (b) goes: emptying the list, and the store's own walk.
-        const double clear = timeMs([&] { u.List1->Clear(); });
-        const double storeWalk = medianMs(rounds, [&] {
+        const double clear = bench::timeMs([&] { u.List1->Clear(); });
+        const double storeWalk = bench::medianMs(rounds, [&] {
             form.db().RunSql(QStringLiteral("select * from Acte "), true);
             Recordset& rs = form.db().CurrentRs();
             std::vector<QString> cells;
@@ -169,11 +153,11 @@ int main(int argc, char** argv)
     const QString bigText = QString::fromStdString(big);
     QTextEdit bare;
     bare.resize(u.textlege->size());
-    const double bareView = medianMs(rounds, [&] {
+    const double bareView = bench::medianMs(rounds, [&] {
         bare.clear();
         bare.setPlainText(bigText);
     });
-    const double openView = medianMs(rounds, [&] {
+    const double openView = bench::medianMs(rounds, [&] {
         form.Inapoi_Click();
         u.textlege->clear();
         form.List1_DblClick();
@@ -184,25 +168,25 @@ int main(int argc, char** argv)
     // (d) 1,000 favourites.
     const int small = std::max(rounds, 21);
     long long favRows = 0;
-    const double bareFav = medianMs(small, [&] {
+    const double bareFav = bench::medianMs(small, [&] {
         favRows = bareRows(db, "select f.id, a.ID, a.Titlu, a.TipAct from legi_favorite f join Acte a on a.ID = "
                                "f.id_acte order by f.id");
     });
     form.LegiFav_Click();
     const long long callsBefore = form.db().callCount();
-    const double fav = medianMs(small, [&] { form.LoadFavourites(); });
+    const double fav = bench::medianMs(small, [&] { form.LoadFavourites(); });
     std::printf("favourites: %d rows, bare %lld, %lld queries per listing\n", u.List1->Count(), favRows,
                 (form.db().callCount() - callsBefore) / small);
     report("(d) LoadFavourites, 1,000 favourites", fav, bareFav, 5.0);
 
     // (e) the ten most recent of 5,000 openings.
     long long recentRows = 0;
-    const double bareRecent = medianMs(small, [&] {
+    const double bareRecent = bench::medianMs(small, [&] {
         recentRows = bareRows(db, "select a.ID, a.Titlu, a.TipAct from (select id, id_acte from ultimele_legi order "
                                   "by id desc limit 10) u join Acte a on a.ID = u.id_acte order by u.id desc");
     });
     form.LegiCons_Click();
-    const double recent = medianMs(small, [&] { form.LoadRecentActs(); });
+    const double recent = bench::medianMs(small, [&] { form.LoadRecentActs(); });
     std::printf("recent: %d rows, bare %lld\n", u.List1->Count(), recentRows);
     report("(e) LoadRecentActs, 5,000 openings", recent, bareRecent, 5.0);
 

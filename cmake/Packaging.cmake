@@ -13,7 +13,9 @@ add_custom_command(OUTPUT ${TARVENOR_PKG_DIR}/db/database.sqlite
   # Rollback mode: users read it with the usual locks from a folder they
   # cannot write, and see the administrator's updates while they run.
   COMMAND sqlite3 ${TARVENOR_PKG_DIR}/db/database.sqlite "PRAGMA journal_mode=DELETE"
-  DEPENDS ${TARVENOR_SCHEMA} ${TARVENOR_DEMO}
+  # Users cannot index a catalogue they cannot write: it ships indexed.
+  COMMAND $<TARGET_FILE:tarvenor-update> --pregateste-cautarea ${TARVENOR_PKG_DIR}/db/database.sqlite
+  DEPENDS ${TARVENOR_SCHEMA} ${TARVENOR_DEMO} tarvenor-update
   COMMENT "Preparing the package's catalogue")
 add_custom_command(OUTPUT ${TARVENOR_PKG_DIR}/icons/256x256/apps/tarvenor.png
   COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen $<TARGET_FILE:make_icon> ${TARVENOR_PKG_DIR}/icons

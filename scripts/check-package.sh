@@ -25,6 +25,9 @@ done
 dpkg-deb -e "$deb" "$root/DEBIAN"
 grep -qx /etc/tarvenor/trusted-keys "$root/DEBIAN/conffiles" || { echo "trusted-keys is no conffile"; fail=1; }
 ls "$root"/usr/lib/tarvenor/Docs/*.rtf >/dev/null || fail=1
+# The catalogue ships with its search index (users cannot build it there).
+[ "$(sqlite3 "$root/usr/lib/tarvenor/db/database.sqlite" "select count(*) from cautare_titlu")" -gt 0 ] ||
+  { echo "the package's catalogue has no search index"; fail=1; }
 desktop-file-validate "$root/usr/share/applications/tarvenor.desktop" || fail=1
 appstreamcli validate --no-net "$root/usr/share/metainfo/ro.tarvenor.Tarvenor.metainfo.xml" || fail=1
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || { echo "Depends lacks the Qt libraries"; fail=1; }

@@ -15,6 +15,8 @@ int main(int argc, char* argv[])
     const QString programDir = QCoreApplication::applicationDirPath();
     if (args == QStringList{QStringLiteral("--dupa-instalare")})
         return CatalogueAdmin::afterInstall(programDir, out);
+    if (args.size() == 2 && args.at(0) == QStringLiteral("--pregateste-cautarea"))
+        return CatalogueAdmin::buildSearchIndex(args.at(1), out);
     if (args.size() != 1 || args.at(0).startsWith(QLatin1Char('-'))) {
         QTextStream(stderr) << "Folosire: tarvenor-update PACHET\n"
                                "Aplica un pachet de actualizare semnat catalogului instalat.\n";

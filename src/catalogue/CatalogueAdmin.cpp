@@ -1,6 +1,7 @@
 #include "catalogue/CatalogueAdmin.h"
 
 #include "catalogue/PackImport.h"
+#include "catalogue/SearchIndex.h"
 #include "catalogue/SignedPack.h"
 #include "shell/Dialogs.h"
 #include "store/CatalogueCopy.h"
@@ -106,6 +107,20 @@ int afterInstall(const QString& programDir, QTextStream& out)
             out << "Se pastreaza catalogul actualizat (" << (kept.isEmpty() ? QStringLiteral("fara versiune") : kept)
                 << ")." << Qt::endl;
         }
+        return 0;
+    } catch (const UserError& e) {
+        out << messageLines(e.message()) << Qt::endl;
+        return 1;
+    }
+}
+
+int buildSearchIndex(const QString& databasePath, QTextStream& out)
+{
+    try {
+        modDB db(DataLocation::Files{databasePath, QString()});
+        if (!SearchIndex::present(db))
+            SearchIndex::build(db);
+        out << "Cautarea in texte este pregatita pentru " << databasePath << "." << Qt::endl;
         return 0;
     } catch (const UserError& e) {
         out << messageLines(e.message()) << Qt::endl;

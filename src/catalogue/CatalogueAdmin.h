@@ -18,4 +18,8 @@ int applyPack(const QString& programDir, const QString& packPath, QTextStream& o
 // new package's own catalogue is newer, and stays (with its updates) otherwise.
 int afterInstall(const QString& programDir, QTextStream& out);
 
+// Builds the search index of a catalogue file (the package's own catalogue
+// is indexed when the package is made). 0 on success.
+int buildSearchIndex(const QString& databasePath, QTextStream& out);
+
 } // namespace CatalogueAdmin
