@@ -61,6 +61,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# What no linked library names: the fonts the window's captions fall back to.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${TARVENOR_PKG_SRC}/conffiles ${TARVENOR_PKG_SRC}/postinst ${TARVENOR_PKG_SRC}/postrm)
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "legal acts, agenda and contract templates for lawyers

@@ -30,7 +30,9 @@ ls "$root"/usr/lib/tarvenor/Docs/*.rtf >/dev/null || fail=1
   { echo "the package's catalogue has no search index"; fail=1; }
 desktop-file-validate "$root/usr/share/applications/tarvenor.desktop" || fail=1
 appstreamcli validate --no-net "$root/usr/share/metainfo/ro.tarvenor.Tarvenor.metainfo.xml" || fail=1
-dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || { echo "Depends lacks the Qt libraries"; fail=1; }
+for lib in libqt6widgets6 fonts-dejavu-core libsodium23 libical3 libpq5 libstemmer0d libcups2; do
+  dpkg-deb -f "$deb" Depends | grep -q "$lib" || { echo "Depends lacks $lib"; fail=1; }
+done
 # lintian's errors fail the check; its warnings are shown.
 lintian --fail-on error "$deb" || fail=1
 [ "$fail" -eq 0 ] && echo "package checks passed: $deb"
