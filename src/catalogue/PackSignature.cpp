@@ -5,6 +5,7 @@
 #include <QList>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <cstring>
 
 namespace PackSignature {
@@ -67,12 +68,12 @@ Signature parse(const QByteArray& fileText)
         s.prehashed = false;
     else
         refuse(QStringLiteral("algoritm de semnare necunoscut"));
-    std::memcpy(s.keyId.data(), head.constData() + 2, s.keyId.size());
-    std::memcpy(s.signature.data(), head.constData() + 10, s.signature.size());
+    TrustedKeys::copyBytes(s.keyId, head, 2);
+    TrustedKeys::copyBytes(s.signature, head, 10);
     s.trustedComment = lines[2].mid(kTrusted.size());
     if (!isUtf8(s.trustedComment))
         refuse(QStringLiteral("comentariul de incredere nu este scris in UTF-8"));
-    std::memcpy(s.commentSignature.data(), tail.constData(), s.commentSignature.size());
+    TrustedKeys::copyBytes(s.commentSignature, tail, 0);
     return s;
 }
 

@@ -60,7 +60,7 @@ TrustedKeys::PublicKey SecretKey::publicKey() const
 {
     TrustedKeys::PublicKey pub;
     pub.id = id;
-    std::memcpy(pub.key.data(), key.data() + 32, pub.key.size());
+    std::copy(key.begin() + 32, key.end(), pub.key.begin());
     return pub;
 }
 
@@ -93,8 +93,8 @@ SecretKey read(const QByteArray& fileText, const QByteArray& password)
     if ((encrypted || sum != QByteArray(32, '\0')) && sum != checksum(sealed))
         refuse(encrypted ? QStringLiteral("parola este gresita") : QStringLiteral("suma de control nu se potriveste"));
     SecretKey key;
-    std::memcpy(key.id.data(), sealed.constData(), key.id.size());
-    std::memcpy(key.key.data(), sealed.constData() + 8, key.key.size());
+    TrustedKeys::copyBytes(key.id, sealed, 0);
+    TrustedKeys::copyBytes(key.key, sealed, 8);
     sodium_memzero(sealed.data(), size_t(sealed.size()));
     // The public half stored in the key must be the one its seed makes.
     std::array<unsigned char, 32> pub{};

@@ -68,8 +68,8 @@ PublicKey parseKeyLine(QByteArrayView line)
     if (!bytes.startsWith("Ed"))
         throw Malformed(QStringLiteral("cheia publica nu este o cheie Ed25519"));
     PublicKey key;
-    std::memcpy(key.id.data(), bytes.constData() + 2, key.id.size());
-    std::memcpy(key.key.data(), bytes.constData() + 10, key.key.size());
+    copyBytes(key.id, bytes, 2);
+    copyBytes(key.key, bytes, 10);
     return key;
 }
 

@@ -4,6 +4,7 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <algorithm>
 #include <array>
 #include <stdexcept>
 #include <vector>
@@ -29,6 +30,15 @@ public:
 
 // The canonical base64 text of exactly `size` bytes, or Malformed.
 QByteArray decodeBase64(QByteArrayView text, int size, const QString& what);
+
+// Copies N bytes of `from` at `at` into `to`; callers check the length first.
+// (By iterators over a view: no copy of secret bytes is left behind.)
+template <size_t N>
+void copyBytes(std::array<unsigned char, N>& to, QByteArrayView from, qsizetype at)
+{
+    const QByteArrayView part = from.sliced(at, qsizetype(N));
+    std::copy(part.begin(), part.end(), to.begin());
+}
 QByteArray encodeBase64(QByteArrayView bytes);
 
 // The id as minisign shows it (16 upper-case hex digits).
