@@ -136,3 +136,72 @@ CREATE POLICY own_rows ON ultimele_legi USING (owner = session_user) WITH CHECK 
 ALTER TABLE agenda ENABLE ROW LEVEL SECURITY;
 ALTER TABLE agenda FORCE ROW LEVEL SECURITY;
 CREATE POLICY own_rows ON agenda USING (owner = session_user) WITH CHECK (owner = session_user);
+
+-- Search, matched as the embedded store matches it. Folding: letter case and
+-- the Romanian diacritics go (a with breve or circumflex, i with circumflex,
+-- s and t with comma or cedilla); the lower-casing is ICU's, so it does not
+-- depend on the database's locale. Each function is plain SQL that the
+-- planner inlines, so the expressions below reach the indexes.
+CREATE FUNCTION tarvenor_fold(t text) RETURNS text
+LANGUAGE sql IMMUTABLE PARALLEL SAFE
+AS $$ select translate(lower($1 COLLATE "und-x-icu"), 'ăâîșşțţ', 'aaisstt') $$;
+
+-- One folded word as a LIKE pattern that finds it anywhere, also inside
+-- longer words; the pattern characters of the word stand for themselves.
+CREATE FUNCTION tarvenor_like_word(w text) RETURNS text
+LANGUAGE sql IMMUTABLE PARALLEL SAFE
+AS $$ select '%' || replace(replace(replace(tarvenor_fold($1), '\', '\\'), '%', '\%'), '_', '\_') || '%' $$;
+
+CREATE FUNCTION tarvenor_like_words(words text) RETURNS text[]
+LANGUAGE sql IMMUTABLE PARALLEL SAFE
+AS $$ select coalesce(array_agg(tarvenor_like_word(w)), '{}') from regexp_split_to_table($1, ' ') w where w <> '' $$;
+
+-- The folded title holds every blank-separated word, in any order. The first
+-- word alone is a plain LIKE, which the trigram index below serves; the
+-- program asks one word per call, so that each word uses the index.
+CREATE FUNCTION tarvenor_title_has(title text, words text) RETURNS boolean
+LANGUAGE sql IMMUTABLE PARALLEL SAFE
+AS $$
+  select tarvenor_fold($1) like tarvenor_like_word(split_part(ltrim($2, ' '), ' ', 1))
+     and tarvenor_fold($1) like all (tarvenor_like_words($2))
+$$;
+
+-- Words are runs of letters and digits, folded, then Romanian stems: the
+-- same Snowball algorithm as the program's, without stop words, since the
+-- program drops none either.
+CREATE TEXT SEARCH DICTIONARY tarvenor_stem (TEMPLATE = snowball, LANGUAGE = romanian);
+CREATE TEXT SEARCH CONFIGURATION tarvenor_ro (PARSER = default);
+ALTER TEXT SEARCH CONFIGURATION tarvenor_ro ADD MAPPING FOR
+  asciiword, word, numword, asciihword, hword, numhword, hword_asciipart, hword_part, hword_numpart,
+  email, protocol, url, host, url_path, file, sfloat, float, int, uint, version, tag, entity
+  WITH tarvenor_stem;
+
+CREATE FUNCTION tarvenor_words(title text, body text) RETURNS tsvector
+LANGUAGE sql IMMUTABLE PARALLEL SAFE
+AS $$
+  select to_tsvector('public.tarvenor_ro'::regconfig,
+                     regexp_replace(tarvenor_fold($1 || ' ' || $2), '[^[:alnum:]]+', ' ', 'g'))
+$$;
+
+-- The program sends stems already made: they are taken as they are, every one required.
+CREATE FUNCTION tarvenor_stem_query(stems text) RETURNS tsquery
+LANGUAGE sql IMMUTABLE PARALLEL SAFE
+AS $$
+  select coalesce(string_agg('''' || replace(replace(s, '\', '\\'), '''', '''''') || '''', ' & '), '')::tsquery
+  from regexp_split_to_table($1, ' ') s where s <> ''
+$$;
+
+-- Title or text holds every stem.
+CREATE FUNCTION tarvenor_text_has(title text, body text, stems text) RETURNS boolean
+LANGUAGE sql IMMUTABLE PARALLEL SAFE
+AS $$ select tarvenor_words($1, $2) @@ tarvenor_stem_query($3) $$;
+
+CREATE FUNCTION tarvenor_text_rank(title text, body text, stems text) RETURNS real
+LANGUAGE sql IMMUTABLE PARALLEL SAFE
+AS $$ select ts_rank(tarvenor_words($1, $2), tarvenor_stem_query($3)) $$;
+
+-- Expression indexes: acts the administrator adds or changes, by a pack or
+-- by hand, are found at once.
+CREATE INDEX acte_titlu_pliat ON acte USING gin (tarvenor_fold(titlu) gin_trgm_ops);
+CREATE INDEX acte_cuvinte ON acte USING gin (tarvenor_words(titlu, continut));
+GRANT EXECUTE ON ALL FUNCTIONS IN SCHEMA public TO tarvenor_user;
