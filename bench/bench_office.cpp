@@ -266,9 +266,9 @@ int main(int argc, char** argv)
         {"sanatate", false}, {"privind sanatate", false}, {"sanatate", true}, {"contractelor concesiune", true}};
     for (const auto& [keyword, inText] : searches) {
         const double local = keywordMs(lite, QString::fromUtf8(keyword), inText);
-        const double server = keywordMs(pg, QString::fromUtf8(keyword), inText);
+        const double remote = keywordMs(pg, QString::fromUtf8(keyword), inText);
         std::printf("cuvant cheie \"%s\"%s: local %.1f ms, server %.1f ms (%.2fx)\n", keyword,
-                    inText ? " si in texte" : "", local, server, server / local);
+                    inText ? " si in texte" : "", local, remote, remote / local);
     }
     const bool lost = favs != acknowledged[2] || events != acknowledged[3];
     return errors || crashed || lost ? 1 : 0;

@@ -135,6 +135,16 @@ class OfficeTest : public QObject {
         f->restart();
         return f;
     }
+    // A new office database holding an embedded file's catalogue: the number of acts loaded.
+    long long newOffice(const QString& name, const QString& sqlitePath)
+    {
+        QFile schema(u"" TARVENOR_SOURCE_DIR "/db/office-schema.sql"_s);
+        if (!schema.open(QIODevice::ReadOnly))
+            qFatal("no office schema");
+        OfficeSetup::createDatabase(m_pg->superConninfo(u"postgres"_s), name);
+        OfficeSetup::applySchema(m_pg->superConninfo(name), QString::fromUtf8(schema.readAll()));
+        return OfficeSetup::loadCatalogue(m_pg->superConninfo(name), sqlitePath);
+    }
     QString super(const QString& sql) const { return m_pg->query(m_pg->superConninfo(u"tarvenor"_s), sql).at(0); }
 
 private slots:
@@ -144,12 +154,10 @@ private slots:
         if (!m_pg->failure().isEmpty())
             QSKIP(qPrintable(m_pg->failure()));
         m_demo = std::make_unique<TempProgram>(true);
-        QFile schema(u"" TARVENOR_SOURCE_DIR "/db/office-schema.sql"_s), pass(m_pg->passFile());
-        QVERIFY(schema.open(QIODevice::ReadOnly) && pass.open(QIODevice::WriteOnly));
-        OfficeSetup::createDatabase(m_pg->superConninfo(u"postgres"_s), u"tarvenor"_s);
+        QFile pass(m_pg->passFile());
+        QVERIFY(pass.open(QIODevice::WriteOnly));
+        QCOMPARE(newOffice(u"tarvenor"_s, m_demo->dbPath()), m_demo->count(u"Acte"_s));
         const QString db = m_pg->superConninfo(u"tarvenor"_s);
-        OfficeSetup::applySchema(db, QString::fromUtf8(schema.readAll()));
-        QCOMPARE(OfficeSetup::loadCatalogue(db, m_demo->dbPath()), m_demo->count(u"Acte"_s));
         for (const QString& user : {u"ana"_s, u"ion"_s, u"sef"_s})
             OfficeSetup::addUser(db, user, user == u"sef"_s, u"pw-"_s + user);
         pass.write("*:*:*:ana:pw-ana\n*:*:*:sef:pw-sef\n");
@@ -193,14 +201,9 @@ private slots:
         m_office->form().Label1_Click();
         QCOMPARE(listColumn(*u.List1, 3), (QStringList{u"1"_s, u"20"_s})); // "codului" too
 
-        const QString file = generated.dbPath(), db = m_pg->superConninfo(u"sintetic"_s);
-        QFile::remove(file);
-        synthetic::makeCatalogue(file.toStdString(), TARVENOR_SCHEMA_PATH, {3000, 0, 7, 0.02});
-        OfficeSetup::createDatabase(m_pg->superConninfo(u"postgres"_s), u"sintetic"_s);
-        QFile schema(u"" TARVENOR_SOURCE_DIR "/db/office-schema.sql"_s);
-        QVERIFY(schema.open(QIODevice::ReadOnly));
-        OfficeSetup::applySchema(db, QString::fromUtf8(schema.readAll()));
-        QCOMPARE(OfficeSetup::loadCatalogue(db, file), 3000LL);
+        QFile::remove(generated.dbPath());
+        synthetic::makeCatalogue(generated.dbPath().toStdString(), TARVENOR_SCHEMA_PATH, {3000, 0, 7, 0.02});
+        QCOMPARE(newOffice(u"sintetic"_s, generated.dbPath()), 3000LL);
         modDB genLite(generated.dir());
         QVERIFY(SearchIndex::build(genLite));
         auto office = window(u"ana"_s, {}, u"sintetic"_s);
