@@ -260,8 +260,9 @@ int main(int argc, char** argv)
     std::printf("pornire: local %.1f ms, server %.1f ms (%.2fx); cautare: local %.1f ms, server %.1f ms (%.2fx)\n",
                 liteStart, pgStart, pgStart / liteStart, liteSearch, pgSearch, pgSearch / liteSearch);
     modDB lite(embedded), pg(office.path());
-    if (!SearchIndex::present(lite)) // as the program does at its first start
-        SearchIndex::build(lite);
+    // As the program does at start: the index built, or brought up to date.
+    if (SearchIndex::present(lite) ? !SearchIndex::catchUp(lite) : !SearchIndex::build(lite))
+        return 1;
     const std::pair<const char*, bool> searches[] = {
         {"sanatate", false}, {"privind sanatate", false}, {"sanatate", true}, {"contractelor concesiune", true}};
     for (const auto& [keyword, inText] : searches) {

@@ -441,11 +441,13 @@ QString serverStatement(const QString& criteria, const QString& keyword, bool in
     const QString stems = inText ? keywordStems(keyword) : QString();
     if (stems.isEmpty())
         return head + QStringLiteral("where ") + where + inTitle + QStringLiteral(" order by ID ");
-    // Title hits first, then by the server's rank of the stems; ID breaks ties.
-    const QString args = QStringLiteral("(Titlu, Continut, ") + literal(stems) + QLatin1Char(')');
-    return head + QStringLiteral("where ") + where + QLatin1Char('(') + inTitle +
-           QStringLiteral(" or tarvenor_text_has") + args + QStringLiteral(") order by ") + inTitle +
-           QStringLiteral(" desc, tarvenor_text_rank") + args + QStringLiteral(" desc, ID ");
+    // Title hits, then acts whose words hold every stem (kept by the server
+    // beside the catalogue); title hits first, then by the server's rank.
+    const QString stemsLiteral = literal(stems);
+    return head + QStringLiteral("where ") + where + QStringLiteral("ID in (select ID from Acte where ") + inTitle +
+           QStringLiteral(" union select id from acte_cuvinte where tarvenor_words_have(cuvinte, ") + stemsLiteral +
+           QStringLiteral(")) order by ") + inTitle + QStringLiteral(" desc, (select tarvenor_words_rank(cuvinte, ") +
+           stemsLiteral + QStringLiteral(") from acte_cuvinte where acte_cuvinte.id = Acte.ID) desc, ID ");
 }
 
 } // namespace SearchIndex
