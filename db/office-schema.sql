@@ -136,3 +136,98 @@ CREATE POLICY own_rows ON ultimele_legi USING (owner = session_user) WITH CHECK 
 ALTER TABLE agenda ENABLE ROW LEVEL SECURITY;
 ALTER TABLE agenda FORCE ROW LEVEL SECURITY;
 CREATE POLICY own_rows ON agenda USING (owner = session_user) WITH CHECK (owner = session_user);
+
+-- Search, matched as the embedded store matches it. Folding: letter case and
+-- the Romanian diacritics go (a with breve or circumflex, i with circumflex,
+-- s and t with comma or cedilla); the lower-casing is ICU's, so it does not
+-- depend on the database's locale. Each function is plain SQL that the
+-- planner inlines, so the expressions below reach the indexes.
+CREATE FUNCTION tarvenor_fold(t text) RETURNS text
+LANGUAGE sql IMMUTABLE PARALLEL SAFE
+AS $$ select translate(lower($1 COLLATE "und-x-icu"), 'ăâîșşțţ', 'aaisstt') $$;
+
+-- One folded word as a LIKE pattern that finds it anywhere, also inside
+-- longer words; the pattern characters of the word stand for themselves.
+CREATE FUNCTION tarvenor_like_word(w text) RETURNS text
+LANGUAGE sql IMMUTABLE PARALLEL SAFE
+AS $$ select '%' || replace(replace(replace(tarvenor_fold($1), '\', '\\'), '%', '\%'), '_', '\_') || '%' $$;
+
+CREATE FUNCTION tarvenor_like_words(words text) RETURNS text[]
+LANGUAGE sql IMMUTABLE PARALLEL SAFE
+AS $$ select coalesce(array_agg(tarvenor_like_word(w)), '{}') from regexp_split_to_table($1, ' ') w where w <> '' $$;
+
+-- The folded title holds every blank-separated word, in any order. The first
+-- word alone is a plain LIKE, which the trigram index below serves; the
+-- program asks one word per call, so that each word uses the index, and for
+-- one word the planner drops the rest (folding a title is the search's cost).
+CREATE FUNCTION tarvenor_title_has(title text, words text) RETURNS boolean
+LANGUAGE sql IMMUTABLE PARALLEL SAFE
+AS $$
+  select tarvenor_fold($1) like tarvenor_like_word(split_part(ltrim($2, ' '), ' ', 1))
+     and (strpos(btrim($2, ' '), ' ') = 0 or tarvenor_fold($1) like all (tarvenor_like_words($2)))
+$$;
+
+-- Words are runs of letters and digits, folded, then Romanian stems: the
+-- same Snowball algorithm as the program's, without stop words, since the
+-- program drops none either.
+CREATE TEXT SEARCH DICTIONARY tarvenor_stem (TEMPLATE = snowball, LANGUAGE = romanian);
+CREATE TEXT SEARCH CONFIGURATION tarvenor_ro (PARSER = default);
+ALTER TEXT SEARCH CONFIGURATION tarvenor_ro ADD MAPPING FOR
+  asciiword, word, numword, asciihword, hword, numhword, hword_asciipart, hword_part, hword_numpart,
+  email, protocol, url, host, url_path, file, sfloat, float, int, uint, version, tag, entity
+  WITH tarvenor_stem;
+
+CREATE FUNCTION tarvenor_words(title text, body text) RETURNS tsvector
+LANGUAGE sql IMMUTABLE PARALLEL SAFE
+AS $$
+  select to_tsvector('public.tarvenor_ro'::regconfig,
+                     regexp_replace(tarvenor_fold($1 || ' ' || $2), '[^[:alnum:]]+', ' ', 'g'))
+$$;
+
+-- The program sends stems already made: they are taken as they are, every one required.
+CREATE FUNCTION tarvenor_stem_query(stems text) RETURNS tsquery
+LANGUAGE sql IMMUTABLE PARALLEL SAFE
+AS $$
+  select coalesce(string_agg('''' || replace(replace(s, '\', '\\'), '''', '''''') || '''', ' & '), '')::tsquery
+  from regexp_split_to_table($1, ' ') s where s <> ''
+$$;
+
+-- Each act's words, kept beside the catalogue (listing the acts reads no
+-- more than before) by the server itself for every act added or changed, also
+-- by hand; the search ranks by them without reading the texts again. Deletes
+-- and new ids follow through the foreign key, whose trigger runs before ours.
+CREATE TABLE acte_cuvinte (
+  id      bigint PRIMARY KEY REFERENCES acte (id) ON DELETE CASCADE ON UPDATE CASCADE,
+  cuvinte tsvector NOT NULL
+);
+CREATE INDEX acte_cuvinte_index ON acte_cuvinte USING gin (cuvinte);
+ALTER TABLE acte_cuvinte OWNER TO tarvenor_owner;
+REVOKE ALL ON acte_cuvinte FROM PUBLIC;
+GRANT SELECT ON acte_cuvinte TO tarvenor_user;
+
+CREATE FUNCTION tarvenor_keep_words() RETURNS trigger
+LANGUAGE plpgsql SECURITY DEFINER SET search_path = public, pg_temp
+AS $$
+BEGIN
+  INSERT INTO acte_cuvinte (id, cuvinte) VALUES (NEW.id, tarvenor_words(NEW.titlu, NEW.continut))
+    ON CONFLICT (id) DO UPDATE SET cuvinte = EXCLUDED.cuvinte;
+  RETURN NULL;
+END
+$$;
+ALTER FUNCTION tarvenor_keep_words() OWNER TO tarvenor_owner;
+REVOKE ALL ON FUNCTION tarvenor_keep_words() FROM PUBLIC;
+CREATE TRIGGER acte_cuvinte_pastrate AFTER INSERT OR UPDATE OF id, titlu, continut ON acte
+  FOR EACH ROW EXECUTE FUNCTION tarvenor_keep_words();
+
+-- The words hold every stem, and how well they match.
+CREATE FUNCTION tarvenor_words_have(words tsvector, stems text) RETURNS boolean
+LANGUAGE sql IMMUTABLE PARALLEL SAFE
+AS $$ select $1 @@ tarvenor_stem_query($2) $$;
+
+CREATE FUNCTION tarvenor_words_rank(words tsvector, stems text) RETURNS real
+LANGUAGE sql IMMUTABLE PARALLEL SAFE
+AS $$ select ts_rank($1, tarvenor_stem_query($2)) $$;
+
+-- The folded titles' index is an expression index: acts the administrator
+-- adds, by a pack or by hand, are found at once.
+CREATE INDEX acte_titlu_pliat ON acte USING gin (tarvenor_fold(titlu) gin_trgm_ops);

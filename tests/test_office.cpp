@@ -3,8 +3,10 @@
 // the server (through the program and through raw SQL), the catalogue is
 // read-only but for its administrator, logins are asked once and refusals
 // said, and a server restart or a killed client loses nothing acknowledged.
+#include "../bench/SyntheticCatalogue.h"
 #include "../bench/ThrowawayServer.h"
 #include "catalogue/Favourites.h"
+#include "catalogue/SearchIndex.h"
 #include "catalogue/UpdatePack.h"
 #include "store/OfficeSetup.h"
 #include "store/SqlLiteral.h"
@@ -73,6 +75,42 @@ QString eventComment(long long n)
     return u"Eveniment %1 d'urgenta "_s.arg(n) + QString(int(n * 37 % 3000), u'ș') + u" sfarsit"_s;
 }
 
+// Keywords searched on both engines: 'w' titles only, 't' also the texts;
+// upper case: the demo catalogue may well have no such act.
+const char* const kSearches = "wMUNCII|wmuncii codul|winsolvenței|wINSOLVENŢEI|wsocietăţile comerciale|wurgenta 195|"
+                              "wnr|wo|wŞCOLILE ţara|Wsanatate|WSĂNĂTATE|tmunca|tcontractul individual|tsănătate|"
+                              "tşcoala|T\"munc*\" NEAR(a b) -x|WAND|T(codul) OR|W100% _a|W[a-z]* ?# ^.*$|"
+                              "Td'urgenta \\ ;--|Ta:b";
+
+// The acts each engine lists for every keyword, the same ones; in the same
+// order without the texts, and with them title hits first on both.
+void sameActs(modDB& lite, modDB& pg, const QString& criteria, bool mustFind)
+{
+    auto ids = [&criteria](modDB& db, const QString& keyword, bool inText) {
+        db.RunSql(db.isOffice() ? SearchIndex::serverStatement(criteria, keyword, inText)
+                                : SearchIndex::statement(criteria, keyword, inText, SearchIndex::present(db)),
+                  true);
+        QStringList out;
+        for (Recordset& rs = db.CurrentRs(); !rs.Eof(); rs.MoveNext())
+            out << rs.Text(u"ID"_s);
+        return out;
+    };
+    auto sorted = [](QStringList l) {
+        l.sort();
+        return l;
+    };
+    for (const QString& s : QString::fromUtf8(kSearches).split(u'|')) {
+        const QString keyword = s.mid(1);
+        const bool inText = s[0].toLower() == u't';
+        const QStringList inTitles = ids(lite, keyword, false), both = ids(lite, keyword, inText);
+        QCOMPARE(ids(pg, keyword, false), inTitles);
+        const QStringList pgBoth = ids(pg, keyword, inText);
+        QCOMPARE(sorted(pgBoth.mid(0, inTitles.size())), sorted(inTitles));
+        QCOMPARE(sorted(pgBoth.mid(inTitles.size())), sorted(both.mid(inTitles.size())));
+        QVERIFY2(!mustFind || s[0].isUpper() || !both.isEmpty(), qPrintable(s));
+    }
+}
+
 using Logins = std::deque<std::pair<QString, QString>>;
 const Logins kIon{{u"ion"_s, u"pw-ion"_s}}; // ion has no password anywhere: the window asks
 
@@ -86,16 +124,26 @@ class OfficeTest : public QObject {
     std::unique_ptr<FormFixture> m_office; // ana's window
 
     // A window on the office as `user`; only ana and sef have a ~/.pgpass line.
-    std::unique_ptr<FormFixture> window(const QString& user, Logins logins = {})
+    std::unique_ptr<FormFixture> window(const QString& user, Logins logins = {}, const QString& db = u"tarvenor"_s)
     {
         auto f = std::make_unique<FormFixture>();
         QFile conf(f->program.dir() + u"/db/office.conf"_s);
-        if (!conf.open(QIODevice::WriteOnly) || conf.write(m_pg->conninfo(u"tarvenor"_s, user).toUtf8()) < 0)
+        if (!conf.open(QIODevice::WriteOnly) || conf.write(m_pg->conninfo(db, user).toUtf8()) < 0)
             qFatal("cannot write office.conf");
         conf.close();
         f->dialogs.logins = std::move(logins);
         f->restart();
         return f;
+    }
+    // A new office database holding an embedded file's catalogue: the number of acts loaded.
+    long long newOffice(const QString& name, const QString& sqlitePath)
+    {
+        QFile schema(u"" TARVENOR_SOURCE_DIR "/db/office-schema.sql"_s);
+        if (!schema.open(QIODevice::ReadOnly))
+            qFatal("no office schema");
+        OfficeSetup::createDatabase(m_pg->superConninfo(u"postgres"_s), name);
+        OfficeSetup::applySchema(m_pg->superConninfo(name), QString::fromUtf8(schema.readAll()));
+        return OfficeSetup::loadCatalogue(m_pg->superConninfo(name), sqlitePath);
     }
     QString super(const QString& sql) const { return m_pg->query(m_pg->superConninfo(u"tarvenor"_s), sql).at(0); }
 
@@ -106,12 +154,10 @@ private slots:
         if (!m_pg->failure().isEmpty())
             QSKIP(qPrintable(m_pg->failure()));
         m_demo = std::make_unique<TempProgram>(true);
-        QFile schema(u"" TARVENOR_SOURCE_DIR "/db/office-schema.sql"_s), pass(m_pg->passFile());
-        QVERIFY(schema.open(QIODevice::ReadOnly) && pass.open(QIODevice::WriteOnly));
-        OfficeSetup::createDatabase(m_pg->superConninfo(u"postgres"_s), u"tarvenor"_s);
+        QFile pass(m_pg->passFile());
+        QVERIFY(pass.open(QIODevice::WriteOnly));
+        QCOMPARE(newOffice(u"tarvenor"_s, m_demo->dbPath()), m_demo->count(u"Acte"_s));
         const QString db = m_pg->superConninfo(u"tarvenor"_s);
-        OfficeSetup::applySchema(db, QString::fromUtf8(schema.readAll()));
-        QCOMPARE(OfficeSetup::loadCatalogue(db, m_demo->dbPath()), m_demo->count(u"Acte"_s));
         for (const QString& user : {u"ana"_s, u"ion"_s, u"sef"_s})
             OfficeSetup::addUser(db, user, user == u"sef"_s, u"pw-"_s + user);
         pass.write("*:*:*:ana:pw-ana\n*:*:*:sef:pw-sef\n");
@@ -136,6 +182,34 @@ private slots:
             QCOMPARE(walk(pg, fields), want);
         }
         QVERIFY(m_office->dialogs.messages.isEmpty() && m_office->dialogs.loginCalls == 0);
+    }
+
+    // On the demo catalogue with acts the administrator just added by SQL, and on a generated one.
+    void searchListsTheSameActsOnBothEngines()
+    {
+        TempProgram embedded(true), generated;
+        modDB lite(embedded.dir());
+        const char* added = "insert into Acte (ID, Titlu, Continut) values (900101, 'HOTĂRÂREA nr. 7/2007 privind "
+                            "ŞCOLILE din ŢARA Bârsei', 'Şcolile şi contractul individual'), (900102, 'Ordinul "
+                            "privind școlile și țara', 'Sănătatea în școală')";
+        lite.RunSql(QString::fromUtf8(added), false);
+        QString error; // by the catalogue administrator, by hand
+        m_pg->query(m_pg->conninfo(u"tarvenor"_s, u"sef"_s), QString::fromUtf8(added), &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        for (const QString& criteria : {u"select * from Acte "_s, u"select * from Acte where Tipact = 'lege' "_s})
+            sameActs(lite, m_office->form().db(), criteria, criteria.size() < 20);
+        Controls& u = m_office->ui(); // and through the window
+        u.cuvcheie->setText(u"CODUL muncii"_s);
+        m_office->form().Label1_Click();
+        QCOMPARE(listColumn(*u.List1, 3), (QStringList{u"1"_s, u"20"_s})); // "codului" too
+
+        QFile::remove(generated.dbPath());
+        synthetic::makeCatalogue(generated.dbPath().toStdString(), TARVENOR_SCHEMA_PATH, {3000, 0, 7, 0.02});
+        QCOMPARE(newOffice(u"sintetic"_s, generated.dbPath()), 3000LL);
+        modDB genLite(generated.dir());
+        QVERIFY(SearchIndex::build(genLite));
+        auto office = window(u"ana"_s, {}, u"sintetic"_s);
+        sameActs(genLite, office->form().db(), u"select * from Acte "_s, false);
     }
 
     void hostileValuesRoundTrip_data() { addHostileRows(); }

@@ -67,9 +67,9 @@ void SearchCommand::Label1_Click()
     if (byWords) {
         // Words in any order and any spelling, in titles and, if asked, texts.
         const bool inText = u.intext && u.intext->isChecked();
-        sql =
-            SearchIndex::statement(Cautare::BuildSearchSql(actType, actNumber, date, gazette, year, issuer, QString()),
-                                   keyword, inText, SearchIndex::present(m_ctx.db));
+        const QString criteria = Cautare::BuildSearchSql(actType, actNumber, date, gazette, year, issuer, QString());
+        sql = m_ctx.db.isOffice() ? SearchIndex::serverStatement(criteria, keyword, inText)
+                                  : SearchIndex::statement(criteria, keyword, inText, SearchIndex::present(m_ctx.db));
     } else {
         sql = Cautare::BuildSearchSql(actType, actNumber, date, gazette, year, issuer, keyword);
         // Only three fields are listed. Naming them keeps the engine from loading

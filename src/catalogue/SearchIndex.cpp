@@ -162,6 +162,24 @@ QString indexedTitleIds(const TitleMatch& m, const QString& allWords)
            titleHas(QStringLiteral("Titlu"), allWords);
 }
 
+// The builder's conditions, "" or ending in "and ", to go before the keyword's.
+QString criteriaConditions(const QString& criteria)
+{
+    static const QString everything = QStringLiteral("select * from Acte ");
+    QString where = criteria.startsWith(everything) ? criteria.mid(everything.size()) : criteria;
+    if (where.startsWith(QLatin1String("where ")))
+        where = where.mid(6) + QStringLiteral("and ");
+    return where;
+}
+
+QString keywordStems(const QString& keyword)
+{
+    QStringList stems;
+    for (const std::string& s : TextFold::stems(keyword))
+        stems << QString::fromStdString(s);
+    return stems.join(QLatin1Char(' '));
+}
+
 } // namespace
 
 namespace SearchIndex {
@@ -363,10 +381,7 @@ QStringList titleWords(const QString& keyword)
 
 QString statement(const QString& criteria, const QString& keyword, bool inText, bool indexed)
 {
-    static const QString everything = QStringLiteral("select * from Acte ");
-    QString where = criteria.startsWith(everything) ? criteria.mid(everything.size()) : criteria;
-    if (where.startsWith(QLatin1String("where ")))
-        where = where.mid(6) + QStringLiteral("and ");
+    const QString where = criteriaConditions(criteria);
     const QString head = QStringLiteral("select ID, Titlu, TipAct from Acte ");
 
     const TitleMatch title = titleMatch(keyword);
@@ -411,6 +426,28 @@ QString statement(const QString& criteria, const QString& keyword, bool inText, 
     return QStringLiteral("select ID, Titlu, TipAct from Acte join (") + hits + QStringLiteral(") on ID = h ") +
            (where.isEmpty() ? QString() : QStringLiteral("where ") + where.chopped(4)) +
            QStringLiteral("group by ID order by min(o), min(r), ID ");
+}
+
+QString serverStatement(const QString& criteria, const QString& keyword, bool inText)
+{
+    const QString where = criteriaConditions(criteria);
+    const QString head = QStringLiteral("select ID, Titlu, TipAct from Acte ");
+    QStringList perWord;
+    for (const QString& w : titleWords(keyword))
+        perWord << titleHas(QStringLiteral("Titlu"), w);
+    if (perWord.isEmpty())
+        return where.isEmpty() ? head : head + QStringLiteral("where ") + where.chopped(4);
+    const QString inTitle = QLatin1Char('(') + perWord.join(QLatin1String(" and ")) + QLatin1Char(')');
+    const QString stems = inText ? keywordStems(keyword) : QString();
+    if (stems.isEmpty())
+        return head + QStringLiteral("where ") + where + inTitle + QStringLiteral(" order by ID ");
+    // Title hits, then acts whose words hold every stem (kept by the server
+    // beside the catalogue); title hits first, then by the server's rank.
+    const QString stemsLiteral = literal(stems);
+    return head + QStringLiteral("where ") + where + QStringLiteral("ID in (select ID from Acte where ") + inTitle +
+           QStringLiteral(" union select id from acte_cuvinte where tarvenor_words_have(cuvinte, ") + stemsLiteral +
+           QStringLiteral(")) order by ") + inTitle + QStringLiteral(" desc, (select tarvenor_words_rank(cuvinte, ") +
+           stemsLiteral + QStringLiteral(") from acte_cuvinte where acte_cuvinte.id = Acte.ID) desc, ID ");
 }
 
 } // namespace SearchIndex

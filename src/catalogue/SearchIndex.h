@@ -51,6 +51,12 @@ void prepareAtStart(AppContext& ctx);
 // as well and the list is ordered by relevance.
 QString statement(const QString& criteria, const QString& keyword, bool inText, bool indexed);
 
+// The same search on the office server, whose own functions and indexes
+// (db/office-schema.sql) fold and stem as this program does. Each word of the
+// keyword is a condition of its own, so that each reaches the trigram index.
+// Without `inText` the acts come in the catalogue's order (by ID).
+QString serverStatement(const QString& criteria, const QString& keyword, bool inText);
+
 // The keyword's words, folded, as the title search matches them.
 QStringList titleWords(const QString& keyword);
 
