@@ -17,7 +17,9 @@
 #include "BenchSupport.h"
 #include "SyntheticCatalogue.h"
 
+#include "catalogue/PublisherKey.h"
 #include "catalogue/SearchIndex.h"
+#include "catalogue/SignedPack.h"
 #include "catalogue/UpdatePack.h"
 #include "store/TextFold.h"
 #include "store/modDB.h"
@@ -145,6 +147,15 @@ QString makePack(const QString& path, int firstId, int count)
         text += QStringLiteral(";\n");
     }
     UpdatePack::writeFile(path, text.toUtf8());
+    // Signed with the demo publisher's test key: the program refuses unsigned packs.
+    QFile key(QStringLiteral(TARVENOR_SOURCE_DIR "/tests/keys/demo-publisher.test.key"));
+    QFile written(path);
+    QFile signature(SignedPack::signaturePath(path));
+    if (!key.open(QIODevice::ReadOnly) || !written.open(QIODevice::ReadOnly) ||
+        !signature.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        throw std::runtime_error("cannot sign the pack");
+    signature.write(PublisherKey::sign(PublisherKey::read(key.readAll()), written.readAll(),
+                                       QByteArrayLiteral("Catalogul Tarvenor, versiunea 2026.12.07")));
     return path;
 }
 
@@ -357,6 +368,9 @@ int main(int argc, char** argv)
     // (d) an update pack with the index kept, against the file without it.
     {
         const QString pack = makePack(root + QStringLiteral("/pack.sql"), acts + 100, packActs);
+        for (const QString& dir : {oldDir, newDir})
+            QFile::copy(QStringLiteral(TARVENOR_SOURCE_DIR "/db/trusted-keys"),
+                        dir + QStringLiteral("/db/trusted-keys"));
         dialogs.refuseWork = true; // the old file stays without the index
         Form1 without(oldDir, nullptr, &dialogs);
         dialogs.refuseWork = false;

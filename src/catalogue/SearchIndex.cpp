@@ -1,5 +1,6 @@
 #include "catalogue/SearchIndex.h"
 
+#include "catalogue/UpdatePack.h"
 #include "shell/AppContext.h"
 #include "store/SqlLiteral.h"
 #include "store/TextFold.h"
@@ -10,7 +11,14 @@
 
 #include <sqlite3.h>
 
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <optional>
+#include <thread>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace {
 
@@ -326,6 +334,182 @@ bool catchUp(modDB& db, const Step& step)
     exec(h, QStringLiteral("DELETE FROM cautare_modificari WHERE id <= %1").arg(lastEntry));
     if (transaction)
         transaction->commit();
+    return true;
+}
+
+struct PackWriter::Work {
+    Work(modDB& store, const std::vector<UpdatePack::Act>& packActs) : db(store), acts(packActs) {}
+    ~Work()
+    {
+        stop = true;
+        if (worker.joinable())
+            worker.join();
+    }
+
+    struct Stemmed {
+        std::string title; // as written, for the title index
+        std::string titleStems, textStems;
+    };
+
+    void stemAll()
+    {
+        try {
+            for (size_t i = 0; i < acts.size() && !stop; ++i) {
+                const QByteArray title = acts[i].titlu.toUtf8();
+                const QByteArray text = acts[i].continut.toUtf8();
+                Stemmed& s = stemmed[i];
+                s.title.assign(title.constData(), size_t(title.size()));
+                s.titleStems = TextFold::stemmedText(s.title);
+                s.textStems = TextFold::stemmedText(std::string_view(text.constData(), size_t(text.size())));
+                std::lock_guard<std::mutex> lock(mutex);
+                ready = i + 1;
+                more.notify_one();
+            }
+        } catch (...) {
+            std::lock_guard<std::mutex> lock(mutex);
+            failed = true;
+            more.notify_one();
+        }
+    }
+
+    // Waits for the act's words, keeping the progress dialog alive; false when stopped.
+    bool waitFor(size_t i, const Step& step)
+    {
+        std::unique_lock<std::mutex> lock(mutex);
+        while (ready <= i && !failed) {
+            if (more.wait_for(lock, std::chrono::milliseconds(50)) == std::cv_status::timeout && step) {
+                lock.unlock();
+                if (!step(qint64(i), qint64(acts.size())))
+                    return false;
+                lock.lock();
+            }
+        }
+        if (failed)
+            throw StoreError(QStringLiteral("Indexul de cautare nu a putut fi actualizat."));
+        return true;
+    }
+
+    modDB& db;
+    const std::vector<UpdatePack::Act>& acts;
+    sqlite3* h = nullptr;
+    bool active = false;
+    std::vector<std::pair<QString, QString>> triggers; // name and statement, as the file has them
+    std::vector<Stemmed> stemmed;
+    std::unordered_set<qint64> fromPack;
+    std::unique_ptr<Stmt> old, remove, dropTitle;
+
+    std::mutex mutex;
+    std::condition_variable more;
+    size_t ready = 0;
+    bool failed = false;
+    std::atomic<bool> stop{false};
+    std::thread worker;
+};
+
+PackWriter::PackWriter(modDB& db, const std::vector<UpdatePack::Act>& acts) : m_work(std::make_unique<Work>(db, acts))
+{
+    Work& w = *m_work;
+    if (acts.empty() || !present(db))
+        return;
+    catchUp(db);
+    w.h = db.CurrentDb();
+    {
+        Stmt own(w.h, "SELECT count(*) FROM main.sqlite_master WHERE type = 'table' AND name IN "
+                      "('cautare_titlu', 'cautare_text', 'cautare_modificari')");
+        own.row();
+        if (own.integer(0) != 3)
+            return;
+        Stmt triggers(w.h, "SELECT name, sql FROM main.sqlite_master WHERE type = 'trigger' AND name IN "
+                           "('cautare_inainte', 'cautare_adaugat', 'cautare_sters', 'cautare_schimbat')");
+        while (triggers.row())
+            w.triggers.emplace_back(QString::fromUtf8(triggers.text(0).data(), qsizetype(triggers.text(0).size())),
+                                    QString::fromUtf8(triggers.text(1).data(), qsizetype(triggers.text(1).size())));
+    }
+    if (w.triggers.size() != 4) {
+        w.triggers.clear();
+        return;
+    }
+    for (const auto& [name, sql] : w.triggers)
+        exec(w.h, QStringLiteral("DROP TRIGGER main.") + name);
+    w.active = true;
+    w.stemmed.resize(acts.size());
+    w.worker = std::thread([&w] { w.stemAll(); });
+}
+
+PackWriter::~PackWriter() = default;
+
+void PackWriter::removing(qint64 id)
+{
+    Work& w = *m_work;
+    if (!w.active || w.fromPack.count(id)) // an act the pack brought twice: the first is not indexed yet
+        return;
+    if (!w.old) {
+        w.old = std::make_unique<Stmt>(w.h, "SELECT Titlu, Continut FROM Acte WHERE ID = ?");
+        w.remove = std::make_unique<Stmt>(
+            w.h, "INSERT INTO cautare_text (cautare_text, rowid, titlu, text) VALUES ('delete', ?, ?, ?)");
+        w.dropTitle = std::make_unique<Stmt>(w.h, "DELETE FROM cautare_titlu WHERE rowid = ?");
+    }
+    w.old->bind(1, id);
+    if (w.old->row()) {
+        const std::string title = TextFold::stemmedText(w.old->text(0));
+        const std::string text = TextFold::stemmedText(w.old->text(1));
+        w.old->reset();
+        w.remove->bind(1, id);
+        w.remove->bind(2, title);
+        w.remove->bind(3, text);
+        w.remove->run();
+        w.dropTitle->bind(1, id);
+        w.dropTitle->run();
+    } else {
+        w.old->reset();
+    }
+}
+
+void PackWriter::inserted(qint64 id)
+{
+    if (m_work->active)
+        m_work->fromPack.insert(id);
+}
+
+bool PackWriter::finish(const Step& step)
+{
+    Work& w = *m_work;
+    if (!w.active)
+        return catchUp(w.db, step);
+    // An act the pack brings twice ends as its last version.
+    std::unordered_map<qint64, size_t> last;
+    for (size_t i = 0; i < w.acts.size(); ++i)
+        last[w.acts[i].id] = i;
+    {
+        Stmt insert(w.h, kInsertText);
+        const QByteArray titleSql = QStringLiteral("INSERT INTO cautare_titlu (rowid, titlu) VALUES (?1, %1)")
+                                        .arg(TextFold::sqlStripDiacritics(QStringLiteral("?2")))
+                                        .toUtf8();
+        Stmt title(w.h, titleSql.constData());
+        Pacer pacer(step, qint64(w.acts.size()));
+        for (size_t i = 0; i < w.acts.size(); ++i) {
+            if (!w.waitFor(i, step))
+                return false;
+            Work::Stemmed s = std::move(w.stemmed[i]);
+            if (last[w.acts[i].id] == i) {
+                title.bind(1, w.acts[i].id);
+                title.bind(2, s.title);
+                title.run();
+                insert.bind(1, w.acts[i].id);
+                insert.bind(2, s.titleStems);
+                insert.bind(3, s.textStems);
+                insert.run();
+            }
+            if (!pacer.next())
+                return false;
+        }
+    }
+    w.old.reset();
+    w.remove.reset();
+    w.dropTitle.reset();
+    for (const auto& [name, sql] : w.triggers)
+        exec(w.h, sql);
+    w.active = false;
     return true;
 }
 
