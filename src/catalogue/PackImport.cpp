@@ -105,7 +105,6 @@ bool PackImport::apply(const UpdatePack::Pack& pack, Counts& counts)
             ++c.newActs;
         }
         m_db.RunSql(UpdatePack::actStatement(act), false);
-        index.inserted(act.id);
         if (!keepGoing())
             return false;
     }

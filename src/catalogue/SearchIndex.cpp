@@ -17,8 +17,6 @@
 #include <mutex>
 #include <optional>
 #include <thread>
-#include <unordered_map>
-#include <unordered_set>
 
 namespace {
 
@@ -395,7 +393,6 @@ struct PackWriter::Work {
     bool active = false;
     std::vector<std::pair<QString, QString>> triggers; // name and statement, as the file has them
     std::vector<Stemmed> stemmed;
-    std::unordered_set<qint64> fromPack;
     std::unique_ptr<Stmt> old, remove, dropTitle;
 
     std::mutex mutex;
@@ -441,7 +438,7 @@ PackWriter::~PackWriter() = default;
 void PackWriter::removing(qint64 id)
 {
     Work& w = *m_work;
-    if (!w.active || w.fromPack.count(id)) // an act the pack brought twice: the first is not indexed yet
+    if (!w.active)
         return;
     if (!w.old) {
         w.old = std::make_unique<Stmt>(w.h, "SELECT Titlu, Continut FROM Acte WHERE ID = ?");
@@ -465,21 +462,11 @@ void PackWriter::removing(qint64 id)
     }
 }
 
-void PackWriter::inserted(qint64 id)
-{
-    if (m_work->active)
-        m_work->fromPack.insert(id);
-}
-
 bool PackWriter::finish(const Step& step)
 {
     Work& w = *m_work;
     if (!w.active)
         return catchUp(w.db, step);
-    // An act the pack brings twice ends as its last version.
-    std::unordered_map<qint64, size_t> last;
-    for (size_t i = 0; i < w.acts.size(); ++i)
-        last[w.acts[i].id] = i;
     {
         Stmt insert(w.h, kInsertText);
         const QByteArray titleSql = QStringLiteral("INSERT INTO cautare_titlu (rowid, titlu) VALUES (?1, %1)")
@@ -490,16 +477,14 @@ bool PackWriter::finish(const Step& step)
         for (size_t i = 0; i < w.acts.size(); ++i) {
             if (!w.waitFor(i, step))
                 return false;
-            Work::Stemmed s = std::move(w.stemmed[i]);
-            if (last[w.acts[i].id] == i) {
-                title.bind(1, w.acts[i].id);
-                title.bind(2, s.title);
-                title.run();
-                insert.bind(1, w.acts[i].id);
-                insert.bind(2, s.titleStems);
-                insert.bind(3, s.textStems);
-                insert.run();
-            }
+            const Work::Stemmed s = std::move(w.stemmed[i]);
+            title.bind(1, w.acts[i].id);
+            title.bind(2, s.title);
+            title.run();
+            insert.bind(1, w.acts[i].id);
+            insert.bind(2, s.titleStems);
+            insert.bind(3, s.textStems);
+            insert.run();
             if (!pacer.next())
                 return false;
         }

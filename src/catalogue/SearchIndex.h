@@ -59,10 +59,9 @@ public:
     PackWriter(const PackWriter&) = delete;
     PackWriter& operator=(const PackWriter&) = delete;
 
-    // Before the act's row is deleted (to be replaced): its words leave the index.
+    // Before the act's row is deleted (to be replaced): its words leave the
+    // index. A pack brings each act once (the parser refuses it otherwise).
     void removing(qint64 id);
-    // After the pack's act of that id is in.
-    void inserted(qint64 id);
     // Once every act is in: writes the index and restores the triggers;
     // false, with the transaction to be rolled back, when `step` stops it.
     bool finish(const Step& step);
