@@ -110,6 +110,36 @@ private:
     QElapsedTimer m_since;
 };
 
+// FTS5 writes its pending words out as a new segment each megabyte, and
+// every segment costs merges later; a bulk write keeps more in memory (half
+// the time of the words' writes). Set inside the caller's transaction, and
+// put back before its commit.
+class RoomyWrites {
+public:
+    explicit RoomyWrites(sqlite3* h) : m_h(h)
+    {
+        for (const char* table : {"cautare_text", "cautare_titlu"}) {
+            const QByteArray sql = QByteArray("SELECT v FROM ") + table + "_config WHERE k = 'hashsize'";
+            Stmt was(h, sql.constData());
+            m_was.emplace_back(QString::fromLatin1(table), was.row() ? was.integer(0) : kDefault);
+        }
+        set(kRoomy);
+    }
+    void restore() { set(0); }
+
+private:
+    static constexpr qint64 kDefault = 1024 * 1024;
+    static constexpr qint64 kRoomy = 16 * 1024 * 1024;
+    void set(qint64 size)
+    {
+        for (const auto& [table, was] : m_was)
+            exec(m_h,
+                 QStringLiteral("INSERT INTO %1 (%1, rank) VALUES ('hashsize', %2)").arg(table).arg(size ? size : was));
+    }
+    sqlite3* m_h;
+    std::vector<std::pair<QString, qint64>> m_was;
+};
+
 constexpr qint64 kQuietChanges = 2000;
 
 const char* const kInsertText = "INSERT INTO cautare_text (rowid, titlu, text) VALUES (?, ?, ?)";
@@ -245,6 +275,7 @@ bool build(modDB& db, const Step& step)
         exec(h, QStringLiteral("DROP TABLE IF EXISTS ") + name);
     for (const QString& sql : schemaStatements())
         exec(h, sql);
+    RoomyWrites roomy(h);
     exec(h, QStringLiteral("INSERT INTO cautare_titlu (rowid, titlu) SELECT ID, %1 FROM Acte")
                 .arg(TextFold::sqlStripDiacritics(QStringLiteral("Titlu"))));
     {
@@ -262,6 +293,7 @@ bool build(modDB& db, const Step& step)
                 return false;
         }
     }
+    roomy.restore();
     transaction.commit();
     return true;
 }
@@ -279,6 +311,7 @@ bool catchUp(modDB& db, const Step& step)
         transaction.emplace(db);
     sqlite3* h = db.CurrentDb();
     qint64 lastEntry = 0;
+    RoomyWrites roomy(h);
     {
         // The first entry of an act since the index was last current says
         // what the index holds for it: the old title and text, or nothing.
@@ -330,6 +363,7 @@ bool catchUp(modDB& db, const Step& step)
         }
     }
     exec(h, QStringLiteral("DELETE FROM cautare_modificari WHERE id <= %1").arg(lastEntry));
+    roomy.restore();
     if (transaction)
         transaction->commit();
     return true;
@@ -467,6 +501,7 @@ bool PackWriter::finish(const Step& step)
     Work& w = *m_work;
     if (!w.active)
         return catchUp(w.db, step);
+    RoomyWrites roomy(w.h);
     {
         Stmt insert(w.h, kInsertText);
         const QByteArray titleSql = QStringLiteral("INSERT INTO cautare_titlu (rowid, titlu) VALUES (?1, %1)")
@@ -489,6 +524,7 @@ bool PackWriter::finish(const Step& step)
                 return false;
         }
     }
+    roomy.restore();
     w.old.reset();
     w.remove.reset();
     w.dropTitle.reset();
