@@ -16,6 +16,7 @@
 #include <condition_variable>
 #include <mutex>
 #include <optional>
+#include <system_error>
 #include <thread>
 
 namespace {
@@ -464,7 +465,11 @@ PackWriter::PackWriter(modDB& db, const std::vector<UpdatePack::Act>& acts) : m_
         exec(w.h, QStringLiteral("DROP TRIGGER main.") + name);
     w.active = true;
     w.stemmed.resize(acts.size());
-    w.worker = std::thread([&w] { w.stemAll(); });
+    try {
+        w.worker = std::thread([&w] { w.stemAll(); });
+    } catch (const std::system_error&) {
+        w.stemAll(); // no second thread to be had: the same work, before the rows
+    }
 }
 
 PackWriter::~PackWriter() = default;
