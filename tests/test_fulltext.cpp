@@ -293,6 +293,10 @@ private slots:
             QCOMPARE_EQ(search(f, QString::fromLatin1(word), true), ids(expected));
         f.program.exec(u"INSERT INTO cautare_text (cautare_text, rank) VALUES ('integrity-check', 0)"_s);
         QCOMPARE(f.program.scalar(triggers), triggersBefore);
+        // The bulk write's memory setting is put back: FTS5's default.
+        QCOMPARE(f.program.scalar(u"select group_concat(v) from (select v from cautare_text_config where k = "
+                                  "'hashsize' union all select v from cautare_titlu_config where k = 'hashsize')"_s),
+                 u"1048576,1048576"_s);
         f.program.exec(insertAct(32, u"Ordin nou"_s, u"Ciupercile."_s));
         QCOMPARE_EQ(search(f, u"ciuperci"_s, true), ids("32"));
         QCOMPARE(f.program.scalar(u"select count(*) from cautare_modificari"_s), u"1"_s);
