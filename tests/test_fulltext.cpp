@@ -259,6 +259,47 @@ private slots:
         QCOMPARE_EQ(search(f, u"telemunca republicat"_s, true), ids("1"));
         QCOMPARE_EQ(search(f, u"scrisa"_s, true), ids(""));
         f.program.exec(u"INSERT INTO cautare_text (cautare_text, rank) VALUES ('integrity-check', 0)"_s);
+
+        // A pack replacing an act just changed from outside and bringing new
+        // ones: cancelled while indexing, then applied. The
+        // triggers stay as they were and log outside changes afterwards.
+        const QString triggers = u"select group_concat(sql, ';') from (select sql from sqlite_master "
+                                 "where type = 'trigger' order by name)"_s;
+        const QString triggersBefore = f.program.scalar(triggers);
+        f.program.exec(u"UPDATE Acte SET Continut = 'Apicultorii vand.' WHERE ID = 9"_s);
+        const QString second = f.program.dir() + u"/pack2.sql"_s;
+        QString text;
+        for (const UpdatePack::Act& a : {packAct(9, "Regulament apicol", "Mierea se vinde."),
+                                         packAct(31, "Ordin despre faguri", "Fagurii se curata."),
+                                         packAct(33, "Ordin despre polen", "Polenul se aduna.")})
+            text += UpdatePack::actStatement(a) + u";\n"_s;
+        QVERIFY(UpdatePack::writeFile(second, text.toUtf8()));
+        signPack(second, versionComment(u"2026.12.08"_s));
+        const std::pair<const char*, const char*> cancelled[] = {
+            {"apicultor", "9"}, {"mierea", ""}, {"fagurii", ""}, {"polen", ""}};
+        const std::pair<const char*, const char*> applied[] = {
+            {"apicultor", ""}, {"mierea", "9"}, {"fagurii", "31"}, {"polen", "33"}, {"regulament apicol", "9"}};
+        f.dialogs.cancelAtStep = f.dialogs.progressSteps;
+        f.form().ImportUpdatePack(second);
+        QVERIFY2(f.dialogs.messages.last().contains(u"anulata"_s), qPrintable(f.dialogs.messages.last()));
+        for (const auto& [word, expected] : cancelled)
+            QCOMPARE_EQ(search(f, QString::fromLatin1(word), true), ids(expected));
+        QCOMPARE(f.program.scalar(triggers), triggersBefore);
+        f.dialogs.cancelAtStep = -1;
+        f.form().ImportUpdatePack(second);
+        QVERIFY2(f.dialogs.messages.last().contains(u"reusita"_s), qPrintable(f.dialogs.messages.last()));
+        QCOMPARE(f.program.scalar(u"select count(*) from cautare_modificari"_s), u"0"_s);
+        for (const auto& [word, expected] : applied)
+            QCOMPARE_EQ(search(f, QString::fromLatin1(word), true), ids(expected));
+        f.program.exec(u"INSERT INTO cautare_text (cautare_text, rank) VALUES ('integrity-check', 0)"_s);
+        QCOMPARE(f.program.scalar(triggers), triggersBefore);
+        // The bulk write's memory setting is put back: FTS5's default.
+        QCOMPARE(f.program.scalar(u"select group_concat(v) from (select v from cautare_text_config where k = "
+                                  "'hashsize' union all select v from cautare_titlu_config where k = 'hashsize')"_s),
+                 u"1048576,1048576"_s);
+        f.program.exec(insertAct(32, u"Ordin nou"_s, u"Ciupercile."_s));
+        QCOMPARE_EQ(search(f, u"ciuperci"_s, true), ids("32"));
+        QCOMPARE(f.program.scalar(u"select count(*) from cautare_modificari"_s), u"1"_s);
     }
 
     void hitsFindFieldAndEnter()

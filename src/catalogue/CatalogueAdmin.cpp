@@ -118,8 +118,11 @@ int buildSearchIndex(const QString& databasePath, QTextStream& out)
 {
     try {
         modDB db(DataLocation::Files{databasePath, QString()});
+        // A catalogue loaded by the shell has its acts in the index's log.
         if (!SearchIndex::present(db))
             SearchIndex::build(db);
+        else
+            SearchIndex::catchUp(db);
         out << "Cautarea in texte este pregatita pentru " << databasePath << "." << Qt::endl;
         return 0;
     } catch (const UserError& e) {

@@ -75,7 +75,8 @@ void PackImport::checkLinks(const UpdatePack::Pack& pack)
 
 bool PackImport::apply(const UpdatePack::Pack& pack, Counts& counts)
 {
-    const qint64 total = qint64(pack.acts.size() + pack.news.size());
+    // The search index's share comes last: one more step per act.
+    const qint64 total = qint64(2 * pack.acts.size() + pack.news.size());
     std::unique_ptr<Progress> progress =
         m_dialogs.startProgress(m_window, QStringLiteral("Se actualizeaza catalogul..."));
     QElapsedTimer sinceStep;
@@ -92,10 +93,12 @@ bool PackImport::apply(const UpdatePack::Pack& pack, Counts& counts)
 
     Counts c = counts;
     modDB::Transaction transaction(m_db);
+    SearchIndex::PackWriter index(m_db, pack.acts);
     for (const auto& act : pack.acts) {
         const QString id = QString::number(act.id);
         if (actExists(act.id)) {
             // An amended act replaces the version in the catalogue.
+            index.removing(act.id);
             m_db.RunSql(QStringLiteral("delete * from Acte where ID = ") + id, false);
             ++c.replacedActs;
         } else {
@@ -112,7 +115,9 @@ bool PackImport::apply(const UpdatePack::Pack& pack, Counts& counts)
         if (!keepGoing())
             return false;
     }
-    SearchIndex::catchUp(m_db); // the search index: the pack's acts, in the same transaction
+    const qint64 indexFrom = done;
+    if (!index.finish([&](qint64 indexed, qint64) { return progress->step(indexFrom + indexed, total); }))
+        return false;
     SignedPack::record(m_db, *counts.publisher);
     transaction.commit();
     counts = c;

@@ -4,9 +4,14 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
+#include <vector>
 
 struct AppContext;
 class modDB;
+namespace UpdatePack {
+struct Act;
+}
 
 // The search index in the catalogue's own file: titles without diacritics
 // under a trigram index, and the stemmed words of titles and texts under a
@@ -38,6 +43,33 @@ bool build(modDB& db, const Step& step = {});
 // open transaction, otherwise runs in its own one; false, with nothing
 // changed, when `step` stops it.
 bool catchUp(modDB& db, const Step& step = {});
+
+// Keeps the index current while an update pack is read in, inside the
+// caller's transaction. The pack's acts are stemmed on a second core while
+// their rows go in, and written to the index in one pass at the end; the
+// triggers are set aside meanwhile (the transaction restores them on any
+// failure), since logging acts the program indexes itself would only cost.
+// Does nothing for a file without the index, or one whose index is not in
+// the catalogue's own file (the log and the next catch-up serve those).
+class PackWriter {
+public:
+    // Works off the log first, so that the index holds every act as it is.
+    PackWriter(modDB& db, const std::vector<UpdatePack::Act>& acts);
+    ~PackWriter();
+    PackWriter(const PackWriter&) = delete;
+    PackWriter& operator=(const PackWriter&) = delete;
+
+    // Before the act's row is deleted (to be replaced): its words leave the
+    // index. A pack brings each act once (the parser refuses it otherwise).
+    void removing(qint64 id);
+    // Once every act is in: writes the index and restores the triggers;
+    // false, with the transaction to be rolled back, when `step` stops it.
+    bool finish(const Step& step);
+
+private:
+    struct Work;
+    std::unique_ptr<Work> m_work;
+};
 
 // Start of the program: builds the index for a file made without it and
 // repairs it after outside changes, with the progress dialog. Cancelling

@@ -84,17 +84,25 @@ bool wordChar(char32_t cp)
     return QChar::isLetterOrNumber(cp);
 }
 
-// One stemmer for the whole run: the program indexes on one thread. Stems are
-// remembered, since legal texts repeat a small vocabulary over and over.
+// One stemmer per thread (an update pack's acts are stemmed on a second one).
+// Stems are remembered, since legal texts repeat a small vocabulary over and
+// over; each stem also counts its uses in the text being worked, which spares
+// a table per text.
 class Stemmer {
 public:
+    struct Stem {
+        std::string text;
+        quint64 pass = 0; // the text whose uses `uses` counts
+        unsigned char uses = 0;
+    };
+
     Stemmer() : m_stemmer(sb_stemmer_new("romanian", "UTF_8"), sb_stemmer_delete) {}
 
-    const std::string& stem(const std::string& word)
+    Stem& stem(const std::string& word)
     {
-        auto it = m_cache.find(word);
-        if (it != m_cache.end())
-            return it->second;
+        auto it = m_words.find(word);
+        if (it != m_words.end())
+            return *it->second;
         std::string stemmed = word;
         if (m_stemmer) {
             const sb_symbol* s =
@@ -102,35 +110,44 @@ public:
             if (s)
                 stemmed.assign(reinterpret_cast<const char*>(s), size_t(sb_stemmer_length(m_stemmer.get())));
         }
-        return m_cache.emplace(word, std::move(stemmed)).first->second;
+        auto found = m_stems.find(stemmed);
+        if (found == m_stems.end())
+            found = m_stems.emplace(stemmed, Stem{stemmed}).first;
+        return *m_words.emplace(word, &found->second).first->second;
     }
 
     // Between texts only: stems handed out stay valid while a text is worked.
-    void trim()
+    quint64 nextText()
     {
-        if (m_cache.size() > 500000)
-            m_cache.clear();
+        if (m_words.size() > 500000) {
+            m_words.clear();
+            m_stems.clear();
+        }
+        return ++m_pass;
     }
 
 private:
     std::unique_ptr<sb_stemmer, void (*)(sb_stemmer*)> m_stemmer;
-    std::unordered_map<std::string, std::string> m_cache;
+    std::unordered_map<std::string, Stem> m_stems; // nodes stay put: words point at them
+    std::unordered_map<std::string, Stem*> m_words;
+    quint64 m_pass = 0;
 };
 
 Stemmer& stemmer()
 {
-    static Stemmer instance;
+    thread_local Stemmer instance;
     return instance;
 }
 
 template <typename Emit>
 void forEachStem(std::string_view utf8, Emit sink)
 {
+    Stemmer& words = stemmer();
     std::string word;
     size_t i = 0;
     auto flush = [&] {
         if (!word.empty()) {
-            sink(stemmer().stem(word));
+            sink(words.stem(word));
             word.clear();
         }
     };
@@ -179,30 +196,32 @@ std::string stemmedText(std::string_view utf8)
     // repeats, and long acts repeat the same words thousands of times, which
     // would only make the index bigger and slower to keep.
     constexpr unsigned char kMostRepeats = 3;
-    stemmer().trim();
-    std::unordered_map<const std::string*, unsigned char> repeats;
+    const quint64 pass = stemmer().nextText();
     std::string out;
     out.reserve(utf8.size() / 4);
-    forEachStem(utf8, [&](const std::string& s) {
-        unsigned char& seen = repeats[&s];
-        if (seen == kMostRepeats)
+    forEachStem(utf8, [&](Stemmer::Stem& s) {
+        if (s.pass != pass) {
+            s.pass = pass;
+            s.uses = 0;
+        }
+        if (s.uses == kMostRepeats)
             return;
-        ++seen;
+        ++s.uses;
         if (!out.empty())
             out += ' ';
-        out += s;
+        out += s.text;
     });
     return out;
 }
 
 std::vector<std::string> stems(const QString& text)
 {
-    stemmer().trim();
+    stemmer().nextText();
     const QByteArray utf8 = text.toUtf8();
     std::vector<std::string> out;
-    forEachStem(std::string_view(utf8.constData(), size_t(utf8.size())), [&out](const std::string& s) {
-        if (std::find(out.begin(), out.end(), s) == out.end())
-            out.push_back(s);
+    forEachStem(std::string_view(utf8.constData(), size_t(utf8.size())), [&out](const Stemmer::Stem& s) {
+        if (std::find(out.begin(), out.end(), s.text) == out.end())
+            out.push_back(s.text);
     });
     return out;
 }
