@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -82,6 +83,25 @@ inline void execOrDie(sqlite3* db, const std::string& sql)
         std::fprintf(stderr, "sql failed: %s\n", err ? err : "?");
         std::exit(1);
     }
+}
+
+// Runs a query and copies every cell out as text, as a list would need it;
+// the number of rows.
+inline long long bareRows(sqlite3* db, const std::string& sql)
+{
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr) != SQLITE_OK)
+        throw std::runtime_error(sqlite3_errmsg(db));
+    std::vector<QString> cells;
+    const int columns = sqlite3_column_count(stmt);
+    while (sqlite3_step(stmt) == SQLITE_ROW) {
+        for (int c = 0; c < columns; ++c) {
+            const char* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
+            cells.push_back(QString::fromUtf8(text, sqlite3_column_bytes(stmt, c)));
+        }
+    }
+    sqlite3_finalize(stmt);
+    return columns ? static_cast<long long>(cells.size()) / columns : 0;
 }
 
 // The baseline of the act list: the engine walks "Select ID, Titlu, TipAct

@@ -39,23 +39,6 @@
 
 namespace {
 
-long long bareRows(sqlite3* db, const std::string& sql)
-{
-    sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr) != SQLITE_OK)
-        throw std::runtime_error(sqlite3_errmsg(db));
-    std::vector<QString> cells;
-    const int columns = sqlite3_column_count(stmt);
-    while (sqlite3_step(stmt) == SQLITE_ROW) {
-        for (int c = 0; c < columns; ++c) {
-            const char* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
-            cells.push_back(QString::fromUtf8(text, sqlite3_column_bytes(stmt, c)));
-        }
-    }
-    sqlite3_finalize(stmt);
-    return columns ? static_cast<long long>(cells.size()) / columns : 0;
-}
-
 long long scalar(sqlite3* db, const std::string& sql)
 {
     sqlite3_stmt* stmt = nullptr;
@@ -249,7 +232,7 @@ int main(int argc, char** argv)
     std::fflush(stdout);
 
     BenchDialogs dialogs;
-    bareRows(db, "select ID, Titlu, TipAct from Acte"); // warm the page cache
+    bench::bareRows(db, "select ID, Titlu, TipAct from Acte"); // warm the page cache
     std::unique_ptr<Form1> formPtr;
     const double startMs = bench::timeMs([&] { formPtr = std::make_unique<Form1>(newDir, nullptr, &dialogs); });
     Form1& form = *formPtr;
@@ -259,7 +242,7 @@ int main(int argc, char** argv)
     auto titleCase = [&](const char* keyword) {
         long long bare = 0;
         const std::string like = std::string("select ID, Titlu, TipAct from Acte where Titlu like '%") + keyword + "%'";
-        const double bareMs = bench::medianMs(rounds, [&] { bare = bareRows(db, like); });
+        const double bareMs = bench::medianMs(rounds, [&] { bare = bench::bareRows(db, like); });
         u.cuvcheie->setText(QString::fromUtf8(keyword));
         u.intext->setChecked(false);
         const double mine = bench::medianMs(rounds, [&] { form.Label1_Click(); });
@@ -274,7 +257,7 @@ int main(int argc, char** argv)
     auto textCase = [&](const char* word, const char* target) {
         long long bare = 0;
         const std::string like = std::string("select ID, Titlu, TipAct from Acte where Continut like '%") + word + "%'";
-        const double bareMs = bench::medianMs(std::min(rounds, 3), [&] { bare = bareRows(db, like); });
+        const double bareMs = bench::medianMs(std::min(rounds, 3), [&] { bare = bench::bareRows(db, like); });
         u.cuvcheie->setText(QString::fromUtf8(word));
         u.intext->setChecked(true);
         const double mine = bench::medianMs(rounds, [&] { form.Label1_Click(); });

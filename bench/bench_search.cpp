@@ -29,24 +29,6 @@
 
 namespace {
 
-// Runs a query and copies every cell out as text, as a list would need it.
-long long bareRows(sqlite3* db, const char* sql)
-{
-    sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) != SQLITE_OK)
-        throw std::runtime_error(sqlite3_errmsg(db));
-    std::vector<QString> cells;
-    const int columns = sqlite3_column_count(stmt);
-    while (sqlite3_step(stmt) == SQLITE_ROW) {
-        for (int c = 0; c < columns; ++c) {
-            const char* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
-            cells.push_back(QString::fromUtf8(text, sqlite3_column_bytes(stmt, c)));
-        }
-    }
-    sqlite3_finalize(stmt);
-    return columns ? static_cast<long long>(cells.size()) / columns : 0;
-}
-
 void report(const char* what, double mine, double bare, double target)
 {
     std::printf("%-34s %9.2f ms   bare %9.2f ms   ratio %5.2f (target <= %.1f)\n", what, mine, bare, mine / bare,
@@ -104,7 +86,7 @@ int main(int argc, char** argv)
 
     const char* keyword = "ordinul nr. 3";
     const std::string likeSql = std::string("select ID, Titlu, TipAct from Acte where Titlu like '%") + keyword + "%'";
-    bareRows(db, "select ID, Titlu, TipAct from Acte"); // warm the page cache for both contenders
+    bench::bareRows(db, "select ID, Titlu, TipAct from Acte"); // warm the page cache for both contenders
 
     bench::QuietDialogs dialogs;
     Form1 form(programDir, nullptr, &dialogs);
@@ -113,7 +95,7 @@ int main(int argc, char** argv)
 
     // (a) keyword search.
     long long matches = 0;
-    const double bareLike = bench::medianMs(rounds, [&] { matches = bareRows(db, likeSql.c_str()); });
+    const double bareLike = bench::medianMs(rounds, [&] { matches = bench::bareRows(db, likeSql.c_str()); });
     u.cuvcheie->setText(QString::fromUtf8(keyword));
     const double searchKeyword = bench::medianMs(rounds, [&] { form.Label1_Click(); });
     std::printf("keyword \"%s\": %d rows (%.2f %% of titles), bare %lld\n", keyword, u.List1->Count(),
@@ -122,7 +104,8 @@ int main(int argc, char** argv)
 
     // (b) every act.
     long long all = 0;
-    const double bareAll = bench::medianMs(rounds, [&] { all = bareRows(db, "select ID, Titlu, TipAct from Acte"); });
+    const double bareAll =
+        bench::medianMs(rounds, [&] { all = bench::bareRows(db, "select ID, Titlu, TipAct from Acte"); });
     u.cuvcheie->clear();
     const double searchAll = bench::medianMs(rounds, [&] { form.Label1_Click(); });
     std::printf("all acts: %d rows, bare %lld\n", u.List1->Count(), all);
@@ -169,8 +152,8 @@ int main(int argc, char** argv)
     const int small = std::max(rounds, 21);
     long long favRows = 0;
     const double bareFav = bench::medianMs(small, [&] {
-        favRows = bareRows(db, "select f.id, a.ID, a.Titlu, a.TipAct from legi_favorite f join Acte a on a.ID = "
-                               "f.id_acte order by f.id");
+        favRows = bench::bareRows(db, "select f.id, a.ID, a.Titlu, a.TipAct from legi_favorite f join Acte a on a.ID = "
+                                      "f.id_acte order by f.id");
     });
     form.LegiFav_Click();
     const long long callsBefore = form.db().callCount();
@@ -182,8 +165,9 @@ int main(int argc, char** argv)
     // (e) the ten most recent of 5,000 openings.
     long long recentRows = 0;
     const double bareRecent = bench::medianMs(small, [&] {
-        recentRows = bareRows(db, "select a.ID, a.Titlu, a.TipAct from (select id, id_acte from ultimele_legi order "
-                                  "by id desc limit 10) u join Acte a on a.ID = u.id_acte order by u.id desc");
+        recentRows =
+            bench::bareRows(db, "select a.ID, a.Titlu, a.TipAct from (select id, id_acte from ultimele_legi order "
+                                "by id desc limit 10) u join Acte a on a.ID = u.id_acte order by u.id desc");
     });
     form.LegiCons_Click();
     const double recent = bench::medianMs(small, [&] { form.LoadRecentActs(); });

@@ -7,7 +7,7 @@
 // schema with the catalogue's event types.
 namespace UserDatabase {
 
-// The part of the schema text between its user-tables markers.
+// The schema text between its user-tables markers.
 QString userPart(const QString& schema);
 
 // Creates `path` when it does not exist yet; a half-made file is never left
