@@ -119,6 +119,26 @@ inline void exec(sqlite3* db, const std::string& sql)
     }
 }
 
+// Inserts the 5 MB act the viewer benchmarks open ("Codul de test zzunic"),
+// its text starting with `firstLine`; returns that text.
+inline std::string addBigAct(sqlite3* db, int id, const std::string& firstLine)
+{
+    std::string big = firstLine + "\r\n";
+    for (int art = 1; big.size() < 5u * 1024 * 1024; ++art)
+        big += "Art. " + std::to_string(art) + ". - " + kArticleTexts[art % 6] + "\r\n";
+    sqlite3_stmt* s = nullptr;
+    sqlite3_prepare_v2(db,
+                       "INSERT INTO Acte (ID, Titlu, An, DataAparitie, Monitoruloficial, Emitent, Tipact, "
+                       "Continut, nract) VALUES (?, 'Codul de test zzunic', '2007', '01-01-2007', '1', "
+                       "'parlamentul', 'lege', ?, '1')",
+                       -1, &s, nullptr);
+    sqlite3_bind_int(s, 1, id);
+    sqlite3_bind_text(s, 2, big.data(), int(big.size()), SQLITE_STATIC);
+    sqlite3_step(s);
+    sqlite3_finalize(s);
+    return big;
+}
+
 inline std::string readFile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);

@@ -188,19 +188,7 @@ int main(int argc, char** argv)
         synthetic::exec(db, "UPDATE Acte SET Titlu = " + strip + " WHERE ID % 3 = 1");
         synthetic::exec(db, "UPDATE Acte SET Titlu = replace(replace(replace(replace(Titlu, char(537), char(351)), "
                             "char(539), char(355)), char(536), char(350)), char(538), char(354)) WHERE ID % 3 = 2");
-        std::string big = "Codul de test zzunic, republicat\r\n";
-        for (int art = 1; big.size() < 5u * 1024 * 1024; ++art)
-            big += "Art. " + std::to_string(art) + ". - " + synthetic::kArticleTexts[art % 6] + "\r\n";
-        sqlite3_stmt* s = nullptr;
-        sqlite3_prepare_v2(db,
-                           "INSERT INTO Acte (ID, Titlu, An, DataAparitie, Monitoruloficial, Emitent, Tipact, "
-                           "Continut, nract) VALUES (?, 'Codul de test zzunic', '2007', '01-01-2007', '1', "
-                           "'parlamentul', 'lege', ?, '1')",
-                           -1, &s, nullptr);
-        sqlite3_bind_int(s, 1, bigActId);
-        sqlite3_bind_text(s, 2, big.data(), int(big.size()), SQLITE_STATIC);
-        sqlite3_step(s);
-        sqlite3_finalize(s);
+        synthetic::addBigAct(db, bigActId, "Codul de test zzunic, republicat");
         synthetic::exec(db, "PRAGMA wal_checkpoint(TRUNCATE)");
         sqlite3_close(db);
     }

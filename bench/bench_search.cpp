@@ -60,22 +60,8 @@ int main(int argc, char** argv)
     sqlite3* db = nullptr;
     sqlite3_open_v2(dbPath.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
     // One act of 5 MB for the viewer, and fresh user tables.
-    std::string big = "Codul de test, republicat\r\n";
-    for (int art = 1; big.size() < 5u * 1024 * 1024; ++art)
-        big += "Art. " + std::to_string(art) + ". - " + synthetic::kArticleTexts[art % 6] + "\r\n";
     synthetic::exec(db, "DELETE FROM Acte WHERE ID = " + std::to_string(bigActId));
-    {
-        sqlite3_stmt* s = nullptr;
-        sqlite3_prepare_v2(db,
-                           "INSERT INTO Acte (ID, Titlu, An, DataAparitie, Monitoruloficial, Emitent, Tipact, "
-                           "Continut, nract) VALUES (?, 'Codul de test zzunic', '2007', '01-01-2007', '1', "
-                           "'parlamentul', 'lege', ?, '1')",
-                           -1, &s, nullptr);
-        sqlite3_bind_int(s, 1, bigActId);
-        sqlite3_bind_text(s, 2, big.data(), int(big.size()), SQLITE_STATIC);
-        sqlite3_step(s);
-        sqlite3_finalize(s);
-    }
+    const std::string big = synthetic::addBigAct(db, bigActId, "Codul de test, republicat");
     synthetic::exec(db, "DELETE FROM legi_favorite; DELETE FROM ultimele_legi; BEGIN");
     synthetic::Rng rng(7);
     for (int i = 0; i < 1000; ++i)

@@ -1,5 +1,6 @@
 #include "store/Connection.h"
 
+#include "store/DataLocation.h"
 #include "store/JetPattern.h"
 #include "store/SqlDialect.h"
 #include "store/StoreError.h"
@@ -8,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QUrl>
 #include <sqlite3.h>
 
 #include <cstdlib>
@@ -63,11 +63,6 @@ QString fileIdentity(const QString& path)
     return QString::number(st.st_dev) + QLatin1Char(':') + QString::number(st.st_ino);
 }
 
-QByteArray fileUri(const QString& path)
-{
-    return QByteArrayLiteral("file:") + QUrl::toPercentEncoding(QFileInfo(path).absoluteFilePath(), "/");
-}
-
 // Bytes 18 and 19 of the header are 2 for a database in write-ahead mode.
 bool writeAheadFile(const QString& path)
 {
@@ -90,7 +85,8 @@ QByteArray readOnlyUri(const QString& path)
     // with the file's own read-only permission or not at all; an immutable
     // open needs none. A rollback-mode file is read with the usual locks,
     // so an administrator's update while the program runs is seen.
-    return fileUri(path) + (writeAheadFile(path) ? QByteArrayLiteral("?immutable=1") : QByteArrayLiteral("?mode=ro"));
+    return DataLocation::sqliteUri(path) +
+           (writeAheadFile(path) ? QByteArrayLiteral("?immutable=1") : QByteArrayLiteral("?mode=ro"));
 }
 
 } // namespace
@@ -109,7 +105,7 @@ Connection::Connection(const QString& path, const QString& cataloguePath) : m_pa
         flags = SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX;
     } else if (target.startsWith("file:")) {
         // A plain path that merely looks like a URI stays a path.
-        target = fileUri(path);
+        target = DataLocation::sqliteUri(path);
     }
     const int rc = sqlite3_open_v2(target.constData(), &m_db, flags, nullptr);
     if (rc != SQLITE_OK) {

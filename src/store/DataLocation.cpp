@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QUrl>
 
 namespace DataLocation {
 namespace {
@@ -40,6 +41,11 @@ QString configFile(const QString& programDir, const QString& name)
     if (isInstalled(programDir))
         return fromEnv("TARVENOR_CONFIG_DIR", QStringLiteral("/etc/tarvenor")) + QLatin1Char('/') + name;
     return QDir(programDir).filePath(QStringLiteral("db/") + name);
+}
+
+QByteArray sqliteUri(const QString& path)
+{
+    return QByteArrayLiteral("file:") + QUrl::toPercentEncoding(QFileInfo(path).absoluteFilePath(), "/");
 }
 
 Files locate(const QString& programDir)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // Where the program's data lives. The portable form keeps everything in
@@ -26,5 +27,9 @@ QString updatedCatalogue();
 // A file the administrator edits: /etc/tarvenor/NAME in the installed form
 // (TARVENOR_CONFIG_DIR moves it for tests), db/NAME beside the program otherwise.
 QString configFile(const QString& programDir, const QString& name);
+
+// The engine's URI form of a file path ("file:/..."), so query parameters such
+// as "?mode=ro" can follow; characters of the path are percent-encoded.
+QByteArray sqliteUri(const QString& path);
 
 } // namespace DataLocation

@@ -1,11 +1,11 @@
 #include "store/UserDatabase.h"
 
+#include "store/DataLocation.h"
 #include "store/StoreError.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QUrl>
 #include <sqlite3.h>
 
 namespace UserDatabase {
@@ -69,9 +69,7 @@ void ensure(const QString& path, const QString& schemaPath, const QString& catal
         exec(db, "BEGIN", path);
         exec(db, tables.toUtf8(), path);
         // The demo event types come with the catalogue's own copy of the table.
-        exec(db,
-             "ATTACH DATABASE 'file:" + QUrl::toPercentEncoding(QFileInfo(cataloguePath).absoluteFilePath(), "/") +
-                 "?mode=ro&immutable=1' AS shipped",
+        exec(db, "ATTACH DATABASE '" + DataLocation::sqliteUri(cataloguePath) + "?mode=ro&immutable=1' AS shipped",
              path);
         exec(db, "INSERT INTO main.tip_eveniment SELECT * FROM shipped.tip_eveniment", path);
         exec(db, "COMMIT", path);
