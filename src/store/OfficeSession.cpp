@@ -1,6 +1,7 @@
 #include "store/OfficeSession.h"
 
 #include "store/PgDialect.h"
+#include "store/Recordset.h"
 #include "store/StoreError.h"
 #include "store/TextEncoding.h"
 
@@ -42,19 +43,33 @@ bool writesCatalogue(const QString& jetText)
     return write.match(jetText).hasMatch();
 }
 
-QVariant fieldValue(const PGresult* r, int row, int col)
-{
-    if (PQgetisnull(r, row, col))
-        return QVariant();
-    const char* v = PQgetvalue(r, row, col);
-    switch (PQftype(r, col)) {
-    case 20: // int8
-    case 21: // int2
-    case 23: // int4
-        return QVariant(qlonglong(std::strtoll(v, nullptr, 10)));
-    default: return QVariant(TextEncoding::fromStoreUtf8(v, PQgetlength(r, row, col)));
+// The server's answer as it came; a field becomes a Qt value when read.
+class ServerRows final : public HeldRows {
+public:
+    explicit ServerRows(Result r) : m_r(std::move(r)) {}
+    size_t rowCount() const override { return size_t(PQntuples(m_r.get())); }
+    QVariant value(size_t row, int col) const override
+    {
+        const PGresult* r = m_r.get();
+        if (PQgetisnull(r, int(row), col))
+            return QVariant();
+        switch (PQftype(r, col)) {
+        case 20: // int8
+        case 21: // int2
+        case 23: // int4
+            return QVariant(qlonglong(std::strtoll(PQgetvalue(r, int(row), col), nullptr, 10)));
+        default: return QVariant(text(row, col));
+        }
     }
-}
+    QString text(size_t row, int col) const override
+    {
+        // A null reads as an empty value here too.
+        return TextEncoding::fromStoreUtf8(PQgetvalue(m_r.get(), int(row), col), PQgetlength(m_r.get(), int(row), col));
+    }
+
+private:
+    Result m_r;
+};
 
 } // namespace
 
@@ -211,13 +226,10 @@ OfficeSession::Rows OfficeSession::run(const QString& jetText, bool isQuery)
             Rows rows;
             if (!isQuery)
                 return rows;
-            const int n = PQnfields(r.get()), count = PQntuples(r.get());
+            const int n = PQnfields(r.get());
             for (int i = 0; i < n; ++i)
                 rows.names.push_back(QString::fromUtf8(PQfname(r.get(), i)));
-            rows.values.reserve(size_t(n) * size_t(count));
-            for (int row = 0; row < count; ++row)
-                for (int col = 0; col < n; ++col)
-                    rows.values.push_back(fieldValue(r.get(), row, col));
+            rows.values = std::make_unique<ServerRows>(std::move(r));
             return rows;
         }
         const char* state = r ? PQresultErrorField(r.get(), PG_DIAG_SQLSTATE) : nullptr;

@@ -4,7 +4,10 @@
 #include <QVariant>
 
 #include <functional>
+#include <memory>
 #include <vector>
+
+class HeldRows;
 
 struct pg_conn;
 
@@ -22,7 +25,7 @@ public:
 
     struct Rows {
         std::vector<QString> names;
-        std::vector<QVariant> values; // row after row
+        std::unique_ptr<const HeldRows> values;
     };
     // Runs one statement text of the program's dialect; throws StoreError.
     Rows run(const QString& jetText, bool isQuery);

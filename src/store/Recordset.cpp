@@ -14,8 +14,11 @@ Recordset::Recordset(StatementLease statement, bool atEnd) : m_lease(std::move(s
         m_names.push_back(QString::fromUtf8(sqlite3_column_name(m_lease.get(), i)).toCaseFolded());
 }
 
-Recordset::Recordset(std::vector<QString> names, std::vector<QVariant> values)
-    : m_atEnd(values.empty() || names.empty()), m_names(std::move(names)), m_buffered(true), m_rows(std::move(values))
+Recordset::Recordset(std::vector<QString> names, std::unique_ptr<const HeldRows> rows)
+    : m_atEnd(!rows || rows->rowCount() == 0 || names.empty()),
+      m_names(std::move(names)),
+      m_buffered(true),
+      m_held(std::move(rows))
 {
     for (QString& n : m_names)
         n = n.toCaseFolded();
@@ -59,6 +62,8 @@ void Recordset::buffer()
 
 QVariant Recordset::bufferedValue(int c) const
 {
+    if (m_held)
+        return m_held->value(m_heldRow, c);
     return m_rows[m_cursor + size_t(c)];
 }
 
@@ -85,6 +90,8 @@ QString Recordset::Text(const QString& name) const
     const int c = column(name);
     if (m_atEnd)
         throw StoreError(QStringLiteral("Nu exista inregistrarea ceruta."));
+    if (m_held)
+        return m_held->text(m_heldRow, c);
     if (m_buffered)
         return bufferedValue(c).toString();
     const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(m_lease.get(), c));
@@ -95,6 +102,10 @@ void Recordset::MoveNext()
 {
     if (m_atEnd)
         throw StoreError(QStringLiteral("Nu exista inregistrarea ceruta."));
+    if (m_held) {
+        m_atEnd = ++m_heldRow >= m_held->rowCount();
+        return;
+    }
     if (m_buffered) {
         m_cursor += size_t(columnCount());
         m_atEnd = m_cursor >= m_rows.size();

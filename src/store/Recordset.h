@@ -4,7 +4,18 @@
 
 #include <QString>
 #include <QVariant>
+#include <memory>
 #include <vector>
+
+// Rows a server has already sent, whole, read field by field only when asked:
+// a list of 200,000 acts converts the three fields it shows, not every column.
+class HeldRows {
+public:
+    virtual ~HeldRows() = default;
+    virtual size_t rowCount() const = 0;
+    virtual QVariant value(size_t row, int column) const = 0;
+    virtual QString text(size_t row, int column) const = 0;
+};
 
 // The forward-only cursor of one query: Eof, Fields(name) and MoveNext. Field
 // names are matched without regard to case, as the statements expect.
@@ -12,8 +23,8 @@ class Recordset {
 public:
     // Takes a statement already stepped onto its first row (or its end).
     Recordset(StatementLease statement, bool atEnd);
-    // Rows already read from a server: `values` holds them row after row.
-    Recordset(std::vector<QString> names, std::vector<QVariant> values);
+    // Rows already read from a server.
+    Recordset(std::vector<QString> names, std::unique_ptr<const HeldRows> rows);
     Recordset(const Recordset&) = delete;
     Recordset& operator=(const Recordset&) = delete;
 
@@ -43,4 +54,6 @@ private:
     bool m_buffered = false;
     std::vector<QVariant> m_rows; // buffered rows, row after row
     size_t m_cursor = 0;          // first value of the current buffered row
+    std::unique_ptr<const HeldRows> m_held;
+    size_t m_heldRow = 0;
 };
