@@ -152,21 +152,6 @@ CREATE FUNCTION tarvenor_like_word(w text) RETURNS text
 LANGUAGE sql IMMUTABLE PARALLEL SAFE
 AS $$ select '%' || replace(replace(replace(tarvenor_fold($1), '\', '\\'), '%', '\%'), '_', '\_') || '%' $$;
 
-CREATE FUNCTION tarvenor_like_words(words text) RETURNS text[]
-LANGUAGE sql IMMUTABLE PARALLEL SAFE
-AS $$ select coalesce(array_agg(tarvenor_like_word(w)), '{}') from regexp_split_to_table($1, ' ') w where w <> '' $$;
-
--- The folded title holds every blank-separated word, in any order. The first
--- word alone is a plain LIKE, which the trigram index below serves; the
--- program asks one word per call, so that each word uses the index, and for
--- one word the planner drops the rest (folding a title is the search's cost).
-CREATE FUNCTION tarvenor_title_has(title text, words text) RETURNS boolean
-LANGUAGE sql IMMUTABLE PARALLEL SAFE
-AS $$
-  select tarvenor_fold($1) like tarvenor_like_word(split_part(ltrim($2, ' '), ' ', 1))
-     and (strpos(btrim($2, ' '), ' ') = 0 or tarvenor_fold($1) like all (tarvenor_like_words($2)))
-$$;
-
 -- Words are runs of letters and digits, folded, then Romanian stems: the
 -- same Snowball algorithm as the program's, without stop words, since the
 -- program drops none either.
@@ -228,6 +213,15 @@ CREATE FUNCTION tarvenor_words_rank(words tsvector, stems text) RETURNS real
 LANGUAGE sql IMMUTABLE PARALLEL SAFE
 AS $$ select ts_rank($1, tarvenor_stem_query($2)) $$;
 
--- The folded titles' index is an expression index: acts the administrator
--- adds, by a pack or by hand, are found at once.
-CREATE INDEX acte_titlu_pliat ON acte USING gin (tarvenor_fold(titlu) gin_trgm_ops);
+-- Each title folded once, when it is written, beside the act: the keyword
+-- search then checks its candidates with a plain LIKE instead of folding
+-- every one of them again. Acts the administrator adds, by a pack or by
+-- hand, are found at once.
+ALTER TABLE acte ADD COLUMN titlu_pliat text GENERATED ALWAYS AS (tarvenor_fold(titlu)) STORED;
+CREATE INDEX acte_titlu_pliat ON acte USING gin (titlu_pliat gin_trgm_ops);
+
+-- The folded title holds one word (the program asks word by word, so that
+-- each word uses the index).
+CREATE FUNCTION tarvenor_folded_has(folded text, word text) RETURNS boolean
+LANGUAGE sql IMMUTABLE PARALLEL SAFE
+AS $$ select $1 like tarvenor_like_word($2) $$;

@@ -646,22 +646,28 @@ QString serverStatement(const QString& criteria, const QString& keyword, bool in
 {
     const QString where = criteriaConditions(criteria);
     const QString head = QStringLiteral("select ID, Titlu, TipAct from Acte ");
+    // Word by word against the title the server folded when it was written,
+    // so that every word uses the trigram index.
     QStringList perWord;
     for (const QString& w : titleWords(keyword))
-        perWord << titleHas(QStringLiteral("Titlu"), w);
+        perWord << QStringLiteral("tarvenor_folded_has(Titlu_pliat, %1)").arg(literal(w));
     if (perWord.isEmpty())
         return where.isEmpty() ? head : head + QStringLiteral("where ") + where.chopped(4);
     const QString inTitle = QLatin1Char('(') + perWord.join(QLatin1String(" and ")) + QLatin1Char(')');
     const QString stems = inText ? keywordStems(keyword) : QString();
     if (stems.isEmpty())
         return head + QStringLiteral("where ") + where + inTitle + QStringLiteral(" order by ID ");
-    // Title hits, then acts whose words hold every stem (kept by the server
-    // beside the catalogue); title hits first, then by the server's rank.
+    // Title hits first, then acts whose words hold every stem (kept by the
+    // server beside the catalogue), by the server's rank; each rank is
+    // reckoned once, for the acts found only.
     const QString stemsLiteral = literal(stems);
-    return head + QStringLiteral("where ") + where + QStringLiteral("ID in (select ID from Acte where ") + inTitle +
-           QStringLiteral(" union select id from acte_cuvinte where tarvenor_words_have(cuvinte, ") + stemsLiteral +
-           QStringLiteral(")) order by ") + inTitle + QStringLiteral(" desc, (select tarvenor_words_rank(cuvinte, ") +
-           stemsLiteral + QStringLiteral(") from acte_cuvinte where acte_cuvinte.id = Acte.ID) desc, ID ");
+    const QString hits = QStringLiteral("select ID as h, 0 as o, 0 as r from Acte where ") + inTitle +
+                         QStringLiteral(" union all select id, 1, tarvenor_words_rank(cuvinte, ") + stemsLiteral +
+                         QStringLiteral(") from acte_cuvinte where tarvenor_words_have(cuvinte, ") + stemsLiteral +
+                         QLatin1Char(')');
+    return QStringLiteral("select ID, Titlu, TipAct from Acte join (") + hits + QStringLiteral(") as hits on ID = h ") +
+           (where.isEmpty() ? QString() : QStringLiteral("where ") + where.chopped(4)) +
+           QStringLiteral("group by ID order by min(o), max(r) desc, ID ");
 }
 
 } // namespace SearchIndex
