@@ -29,6 +29,8 @@ public:
     QString conninfo(const QString& db, const QString& user = QString()) const;
     QString superConninfo(const QString& db) const;
     QString passFile() const { return m_dir.filePath(QStringLiteral("pgpass")); }
+    // Where the server's socket is (libpq's host=).
+    QString socketDir() const { return m_dir.path(); }
     void stop();
     bool start();
     // Raw SQL through libpq: rows as "col|col", the error in *error.

@@ -14,6 +14,7 @@
 #include "store/modDB.h"
 #include "support/HostileCorpus.h"
 #include "support/SignedPacks.h"
+#include "support/SocketRelay.h"
 #include "support/TestSupport.h"
 
 #include <QtTest>
@@ -404,6 +405,49 @@ private slots:
         QVERIFY(acknowledged.size() >= 12);
         for (long long n : acknowledged)
             QVERIFY2(stored.count(n), qPrintable(QString::number(n)));
+    }
+
+    // The connection breaks around a COMMIT: a write whose answer was lost
+    // but which landed is acknowledged; one that never reached the server is
+    // reported failed; in both, the row is there exactly when acknowledged.
+    void brokenCommitIsToldTruly()
+    {
+        SocketRelay relay(m_pg->socketDir());
+        TempProgram program;
+        QFile conf(program.dir() + u"/db/office.conf"_s);
+        QVERIFY(conf.open(QIODevice::WriteOnly));
+        conf.write("host=" + QFile::encodeName(relay.dir()) + " port=5432 dbname=tarvenor user=ana\n");
+        conf.close();
+        modDB db(program.dir());
+        auto insert = [&db](const QString& comment) {
+            db.RunSql(u"insert into agenda (data, ora, coment, tipeveniment) values ('02.02.2002', '', '%1', 1)"_s.arg(
+                          comment),
+                      false);
+        };
+        auto stored = [this](const QString& comment) {
+            return super(u"select count(*) from agenda where coment = '%1'"_s.arg(comment));
+        };
+        relay.cutNextCommit(SocketRelay::Cut::AfterCommit);
+        insert(u"raspuns pierdut"_s);
+        QVERIFY(relay.cutDone());
+        QCOMPARE(stored(u"raspuns pierdut"_s), u"1"_s);
+
+        relay.cutNextCommit(SocketRelay::Cut::BeforeCommit);
+        try {
+            insert(u"nesalvat"_s);
+            QFAIL("a write cut before its COMMIT was acknowledged");
+        } catch (const StoreError& e) {
+            QVERIFY2(e.message().startsWith(u"Serverul bazei de date nu raspunde: "_s), qPrintable(e.message()));
+            QVERIFY2(e.message().endsWith(u"modificarea nu a fost salvata."_s), qPrintable(e.message()));
+        }
+        QCOMPARE(stored(u"nesalvat"_s), u"0"_s);
+        insert(u"dupa"_s); // and the next write just works
+        QCOMPARE(stored(u"dupa"_s), u"1"_s);
+
+        // A transaction spoiled by a failed statement is not reported saved.
+        modDB::Transaction t(db);
+        QVERIFY_THROWS_EXCEPTION(StoreError, db.RunSql(u"insert into agenda (data) values ('03.03.2003')"_s, false));
+        QVERIFY_THROWS_EXCEPTION(StoreError, t.commit());
     }
 };
 

@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QRegularExpression>
+#include <QThread>
 #include <libpq-fe.h>
 
 #include <cstdlib>
@@ -206,6 +207,19 @@ void OfficeSession::failed(const QString& jetText, const char* sqlState, const Q
 
 OfficeSession::Rows OfficeSession::run(const QString& jetText, bool isQuery)
 {
+    if (!isQuery && !m_inTransaction) {
+        // A write of its own runs in a numbered transaction, so that a
+        // connection broken during its COMMIT still gets a true answer.
+        begin();
+        try {
+            run(jetText, false);
+            commit();
+        } catch (const StoreError&) {
+            rollback();
+            throw;
+        }
+        return {};
+    }
     const SqlDialect::Statement st = PgDialect::translate(jetText);
     if (isQuery && !st.sql.trimmed().toLower().startsWith("select"))
         throw StoreError(QStringLiteral("Instructiunea nu este o interogare."));
@@ -237,53 +251,98 @@ OfficeSession::Rows OfficeSession::run(const QString& jetText, bool isQuery)
         const QString message = primary ? QString::fromUtf8(primary) : lastError(c);
         if (!connectionLost(c, state))
             failed(jetText, state, message);
-        PQfinish(m_conn);
-        m_conn = nullptr;
-        if (m_inTransaction)
-            m_lostInTransaction = true;
-        else if (isQuery && attempt == 0)
+        dropConnection();
+        if (!m_inTransaction && isQuery && attempt == 0)
             continue;
         throw StoreError(kGone + message);
     }
 }
 
-void OfficeSession::exec(const char* sql)
+void OfficeSession::dropConnection()
 {
-    PGconn* c = connection();
-    Result r(PQexec(c, sql));
-    if (r && PQresultStatus(r.get()) == PGRES_COMMAND_OK)
-        return;
-    const char* state = r ? PQresultErrorField(r.get(), PG_DIAG_SQLSTATE) : nullptr;
-    const QString message = lastError(c);
-    if (connectionLost(c, state)) {
-        PQfinish(m_conn);
-        m_conn = nullptr;
-        if (m_inTransaction)
-            m_lostInTransaction = true;
-        throw StoreError(kGone + message);
-    }
-    failed(QString(), state, message);
+    PQfinish(m_conn);
+    m_conn = nullptr;
+    if (m_inTransaction)
+        m_lostInTransaction = true;
 }
 
 void OfficeSession::begin()
 {
-    exec("BEGIN");
-    m_inTransaction = true;
+    PGconn* c = connection();
+    // The transaction's number comes with BEGIN, in the same round trip.
+    Result r(PQexec(c, "BEGIN; SELECT pg_current_xact_id()"));
+    if (r && PQresultStatus(r.get()) == PGRES_TUPLES_OK && PQntuples(r.get()) == 1) {
+        m_xid = QByteArray(PQgetvalue(r.get(), 0, 0));
+        m_inTransaction = true;
+        return;
+    }
+    const char* state = r ? PQresultErrorField(r.get(), PG_DIAG_SQLSTATE) : nullptr;
+    const QString message = lastError(c);
+    if (connectionLost(c, state)) {
+        dropConnection();
+        throw StoreError(kGone + message);
+    }
+    PQclear(PQexec(c, "ROLLBACK"));
+    failed(QString(), state, message);
 }
 
 void OfficeSession::commit()
 {
     if (m_lostInTransaction)
         throw StoreError(kGone + QStringLiteral("legatura s-a pierdut; modificarea nu a fost salvata."));
-    exec("COMMIT");
+    PGconn* c = connection();
+    Result r(PQexec(c, "COMMIT"));
+    const ExecStatusType status = r ? PQresultStatus(r.get()) : PGRES_FATAL_ERROR;
     m_inTransaction = false;
+    if (status == PGRES_COMMAND_OK) {
+        // A transaction that a failed statement spoiled ends in ROLLBACK,
+        // which the server reports as a success of COMMIT.
+        if (qstrcmp(PQcmdStatus(r.get()), "COMMIT") == 0)
+            return;
+        throw StoreError(QStringLiteral("Eroare la baza de date; modificarea nu a fost salvata."));
+    }
+    const char* state = r ? PQresultErrorField(r.get(), PG_DIAG_SQLSTATE) : nullptr;
+    const QString message = lastError(c);
+    if (!connectionLost(c, state))
+        failed(QString(), state, message);
+    dropConnection();
+    confirmCommitted(message);
+}
+
+void OfficeSession::confirmCommitted(const QString& why)
+{
+    // COMMIT went out but its answer was lost: the server, asked on a new
+    // connection, knows whether the transaction landed. Its own ending may
+    // still be under way for a moment.
+    for (int attempt = 0; attempt < 40; ++attempt) {
+        Result r;
+        try {
+            const char* xid[] = {m_xid.constData()};
+            r.reset(
+                PQexecParams(connection(), "select pg_xact_status($1::xid8)", 1, nullptr, xid, nullptr, nullptr, 0));
+        } catch (const StoreError&) {
+            break;
+        }
+        if (!r || PQresultStatus(r.get()) != PGRES_TUPLES_OK || PQntuples(r.get()) != 1) {
+            dropIfClosed();
+            break;
+        }
+        const QByteArray outcome(PQgetvalue(r.get(), 0, 0));
+        if (outcome == "committed")
+            return;
+        if (outcome != "in progress")
+            throw StoreError(kGone + why + QStringLiteral("; modificarea nu a fost salvata."));
+        QThread::msleep(50);
+    }
+    throw StoreError(kGone + why + QStringLiteral("; nu se poate sti daca ultima modificare a fost salvata."));
 }
 
 void OfficeSession::rollback()
 {
+    const bool open = m_inTransaction;
     m_inTransaction = false;
     m_lostInTransaction = false;
-    if (!m_conn)
+    if (!m_conn || !open)
         return;
     Result r(PQexec(m_conn, "ROLLBACK"));
     if (PQstatus(m_conn) != CONNECTION_OK) {
@@ -302,8 +361,7 @@ bool OfficeSession::mayUpdateCatalogue()
         return PQgetvalue(r.get(), 0, 0)[0] == 't';
     const QString message = lastError(c);
     if (connectionLost(c, r ? PQresultErrorField(r.get(), PG_DIAG_SQLSTATE) : nullptr)) {
-        PQfinish(m_conn);
-        m_conn = nullptr;
+        dropConnection();
         throw StoreError(kGone + message);
     }
     return false;

@@ -12,9 +12,10 @@ class HeldRows;
 struct pg_conn;
 
 // The office's PostgreSQL server behind RunSql. One connection, made on first
-// use and made again on the first call after the server came back; statements
-// run one by one in autocommit unless a transaction is open, so each write is
-// either kept whole or reported failed.
+// use and made again on the first call after the server came back. Each write
+// outside an open transaction runs in one of its own, whose number is kept:
+// when the connection breaks during COMMIT, the server is asked whether it
+// landed, so a write is acknowledged exactly when it was kept.
 class OfficeSession {
 public:
     // `confPath` holds one libpq connection string; it is read on connecting.
@@ -47,7 +48,10 @@ private:
     // Drops a connection that the server has closed while we were idle.
     void dropIfClosed();
     [[noreturn]] void failed(const QString& jetText, const char* sqlState, const QString& serverMessage);
-    void exec(const char* sql);
+    // Forgets a broken connection; an open transaction is lost with it.
+    void dropConnection();
+    // After a COMMIT whose answer never came: returns if it landed, else throws.
+    void confirmCommitted(const QString& why);
 
     QString m_confPath;
     pg_conn* m_conn = nullptr;
@@ -59,4 +63,5 @@ private:
     QString m_user, m_password; // from the login dialog; memory only
     bool m_inTransaction = false;
     bool m_lostInTransaction = false;
+    QByteArray m_xid; // the open transaction's number
 };
