@@ -44,8 +44,8 @@ CREATE INDEX acte_nract ON acte (nract);
 CREATE INDEX acte_dataaparitie ON acte (dataaparitie);
 CREATE INDEX acte_monitoruloficial ON acte (monitoruloficial);
 CREATE INDEX acte_emitent ON acte (emitent);
--- Title patterns (the keyword search) are matched on the text value with
--- ILIKE or ~*, which this trigram index serves.
+-- The statements' title patterns (Titlu like '*...*') are matched on the text
+-- value with ILIKE or ~*, which this trigram index serves.
 CREATE INDEX acte_titlu_trigrame ON acte USING gin ((titlu::text) gin_trgm_ops);
 
 CREATE TABLE noutati (
